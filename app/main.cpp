@@ -1,0 +1,12 @@
+#include "app/mainwindow.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication::addLibraryPath(QStringLiteral("plugins"));
+    QApplication app(argc, argv);
+    MainWindow window;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,394 @@
+#include "app/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "app/shell_blocks.h"
+#include "image/data_file_read_write.h"
+#include "pages/aprs/aprs_form.h"
+#include "pages/fm/fm_radio_form.h"
+#include "pages/settings/bluetooth_form.h"
+#include "pages/settings/shortcuts_setting_form.h"
+#include "pages/settings/sounds_setting_form.h"
+#include "pages/signalling/dtmf_form.h"
+#include "pages/signalling/five_tone_form.h"
+#include "pages/signalling/two_tone_form.h"
+
+#include <QAbstractItemDelegate>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QDateTime>
+#include <QDebug>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSettings>
+#include <QTreeWidgetItem>
+
+namespace {
+
+const char Config_File[] = "./Config/SYS_CONFIG.ini";
+const char Language_Key[] = "/SYSTEM_SETTING/LANGUAGE";
+const char Data_Folder[] = "./Data Files/";
+const char Program_File_Filter[] = "Program File (*.PF)";
+
+// The pages the navigation tree lists, by stack slot, with their titles.
+struct Tree_Entry
+{
+    MainWindow::Page_Slot Slot;
+    const char* Title;
+};
+const Tree_Entry Tree_Entries[] = {
+    {MainWindow::Slot_Audio, QT_TRANSLATE_NOOP("MainWindow", "音频设置")},
+    {MainWindow::Slot_Keys, QT_TRANSLATE_NOOP("MainWindow", "按键设置")},
+    {MainWindow::Slot_Bluetooth, QT_TRANSLATE_NOOP("MainWindow", "蓝牙设置")},
+    {MainWindow::Slot_Aprs, QT_TRANSLATE_NOOP("MainWindow", "APRS设置")},
+    {MainWindow::Slot_Dtmf, QT_TRANSLATE_NOOP("MainWindow", "DTMF设置")},
+    {MainWindow::Slot_Two_Tone, QT_TRANSLATE_NOOP("MainWindow", "2-TONE设置")},
+    {MainWindow::Slot_Five_Tone, QT_TRANSLATE_NOOP("MainWindow", "5-TONE设置")},
+    {MainWindow::Slot_Fm_Radio, QT_TRANSLATE_NOOP("MainWindow", "收音机设置")},
+};
+
+MainWindow::Message_Sink& Sink()
+{
+    static MainWindow::Message_Sink sink;
+    return sink;
+}
+
+QString Absolute(const QString& path)
+{
+    return QFileInfo(path).absoluteFilePath();
+}
+
+} // namespace
+
+void MainWindow::Set_Message_Sink(Message_Sink sink)
+{
+    Sink() = std::move(sink);
+}
+
+QString MainWindow::Working_File_Path()
+{
+    return QDir::currentPath() + QStringLiteral("/TempFile.Dat");
+}
+
+QString MainWindow::Default_File_For(const QString& language)
+{
+    return language == QLatin1String("CHINESE") ? QStringLiteral("./Default/Default_CN.PF")
+                                                : QStringLiteral("./Default/Default_EN.PF");
+}
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent)
+    , ui(new Ui::MainWindow)
+{
+    ui->setupUi(this);
+    m_image = std::make_unique<DATA_FILE_READ_WRITE>(Working_File_Path());
+
+    m_sounds = new SOUNDS_SETTING_FORM(this);
+    m_shortcuts = new SHORTCUTS_SETTING_FORM(this);
+    m_bluetooth = new BLUETOOTH_FORM(this);
+    m_fmRadio = new FM_RADIO_FORM(this);
+    m_dtmf = new DTMF_FORM(this);
+    m_twoTone = new TWO_TONE_FORM(this);
+    m_fiveTone = new FIVE_TONE_FORM(this);
+    m_aprs = new APRS_FORM(this);
+
+    for (int slot = 0; slot < Slot_Count; ++slot) {
+        QWidget* page = nullptr;
+        switch (slot) {
+        case Slot_Audio: page = m_sounds; break;
+        case Slot_Keys: page = m_shortcuts; break;
+        case Slot_Bluetooth: page = m_bluetooth; break;
+        case Slot_Aprs: page = m_aprs; break;
+        case Slot_Dtmf: page = m_dtmf; break;
+        case Slot_Two_Tone: page = m_twoTone; break;
+        case Slot_Five_Tone: page = m_fiveTone; break;
+        case Slot_Fm_Radio: page = m_fmRadio; break;
+        default: page = new QWidget(this); break; // a page this editor does not have
+        }
+        ui->stackedWidget->addWidget(page);
+    }
+    Build_Navigation_Tree();
+
+    QSettings config(QString::fromLatin1(Config_File), QSettings::IniFormat);
+    const QString stored = config.value(QString::fromLatin1(Language_Key)).toString();
+    Language_Change(stored == QLatin1String("CHINESE") ? QStringLiteral("CHINESE") : QStringLiteral("ENGLISH"));
+
+    New_File();
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::Page_At(Page_Slot slot) const
+{
+    return ui->stackedWidget->widget(slot);
+}
+
+void MainWindow::Build_Navigation_Tree()
+{
+    ui->treeWidget->clear();
+    for (const Tree_Entry& entry : Tree_Entries) {
+        auto* item = new QTreeWidgetItem(ui->treeWidget);
+        item->setText(0, tr(entry.Title));
+        item->setData(0, Qt::UserRole, int(entry.Slot));
+    }
+    ui->treeWidget->setCurrentItem(ui->treeWidget->topLevelItem(0));
+}
+
+void MainWindow::on_treeWidget_currentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* /*previous*/)
+{
+    if (current)
+        ui->stackedWidget->setCurrentIndex(current->data(0, Qt::UserRole).toInt());
+}
+
+void MainWindow::Report(const QString& text)
+{
+    if (Sink())
+        Sink()(tr("提示"), text);
+    else
+        QMessageBox::about(this, tr("提示"), text);
+}
+
+// ---- decode and encode of all pages ----------------------------------------
+
+void MainWindow::Decode_All_Pages()
+{
+    DATA_FILE_READ_WRITE* image = m_image.get();
+    // Fixed order: audio, keys, FM radio, APRS, DTMF, 2-tone, 5-tone, Bluetooth.
+    m_sounds->Set_Windows_Data_From_SP_Read(image);
+    m_shortcuts->Set_Windows_Data_From_SP_Read(image);
+    m_fmRadio->Set_Windows_Data_From_SP_Read(image);
+    m_aprs->Set_Windows_Data_From_SP_Read(image);
+    m_dtmf->Set_Windows_Data_From_SP_Read(image);
+    m_twoTone->Set_Windows_Data_From_SP_Read(image);
+    m_fiveTone->Set_Windows_Data_From_SP_Read(image);
+    m_bluetooth->Set_Windows_Data_From_SP_Read(image);
+}
+
+void MainWindow::Encode_All_Pages()
+{
+    DATA_FILE_READ_WRITE* image = m_image.get();
+    m_sounds->Get_Windows_Data_To_SP_Write(image);
+    m_shortcuts->Get_Windows_Data_To_SP_Write(image);
+    m_fmRadio->Get_Windows_Data_To_SP_Write(image);
+    m_aprs->Get_Windows_Data_To_SP_Write(image);
+    m_dtmf->Get_Windows_Data_To_SP_Write(image);
+    m_twoTone->Get_Windows_Data_To_SP_Write(image);
+    m_fiveTone->Get_Windows_Data_To_SP_Write(image);
+    m_bluetooth->Get_Windows_Data_To_SP_Write(image);
+}
+
+void MainWindow::Retranslate_All_Pages()
+{
+    m_sounds->RetranslatePage();
+    m_shortcuts->RetranslatePage();
+    m_fmRadio->RetranslatePage();
+    m_aprs->RetranslatePage();
+    m_dtmf->RetranslatePage();
+    m_twoTone->RetranslatePage();
+    m_fiveTone->RetranslatePage();
+    m_bluetooth->RetranslatePage();
+}
+
+bool MainWindow::Decode_All_From_File(const QString& path)
+{
+    qDebug() << "Set_Windows_Data_From_SP_Read:" << path;
+    QString text;
+    QString error;
+    if (!DATA_FILE_READ_WRITE::Read_Image_File(path, &text, &error)) {
+        Report(tr("无法载入文件 %1：\n%2").arg(QDir::toNativeSeparators(path), error));
+        return false;
+    }
+    if (text.isEmpty()) {
+        Report(tr("无法载入文件 %1：\n%2").arg(QDir::toNativeSeparators(path), tr("文件中没有数据")));
+        return false;
+    }
+    if (Absolute(path) != Absolute(m_image->Working_File_Path())
+        && !DATA_FILE_READ_WRITE::Save_Image_Text(m_image->Working_File_Path(), text, &error)) {
+        Report(tr("无法写入临时文件：\n%1").arg(error));
+        return false;
+    }
+    if (!m_image->Load_Image_Text(text)) {
+        Report(tr("无法载入文件 %1：\n%2").arg(QDir::toNativeSeparators(path), m_image->Last_Error()));
+        return false;
+    }
+    Decode_All_Pages();
+    return true;
+}
+
+void MainWindow::Finish_Pending_Edit()
+{
+    auto* lineEdit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    if (!lineEdit)
+        return;
+    for (QWidget* w = lineEdit->parentWidget(); w; w = w->parentWidget()) {
+        if (auto* view = qobject_cast<QAbstractItemView*>(w)) {
+            // An open cell editor: hand its text to the model as a commit would.
+            if (QAbstractItemDelegate* delegate = view->itemDelegateForIndex(view->currentIndex()))
+                emit delegate->commitData(lineEdit);
+            return;
+        }
+    }
+    emit lineEdit->editingFinished();
+}
+
+bool MainWindow::Encode_All_To_File(const QString& path)
+{
+    Finish_Pending_Edit();
+    Encode_All_Pages();
+    Write_Shell_Fixed_Blocks(m_image.get());
+    if (!m_image->Write_All_Ram_Data_to_File(path)) {
+        Report(tr("保存失败：\n%1").arg(m_image->Last_Error()));
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::Set_Windows_Data_From_SP_Read(const QString& path)
+{
+    Decode_All_From_File(path);
+}
+
+void MainWindow::Get_Windows_Data_To_SP_Write(const QString& path)
+{
+    Encode_All_To_File(path);
+}
+
+// ---- language ---------------------------------------------------------------
+
+void MainWindow::Retranslate_Shell()
+{
+    ui->retranslateUi(this);
+    for (int i = 0; i < ui->treeWidget->topLevelItemCount(); ++i)
+        ui->treeWidget->topLevelItem(i)->setText(0, tr(Tree_Entries[i].Title));
+    ui->action_Chinese->setChecked(m_language == QLatin1String("CHINESE"));
+    ui->action_English->setChecked(m_language != QLatin1String("CHINESE"));
+    const QString title = tr("KESTREL 写频软件");
+    if (m_currentFile.isEmpty() || Is_Default_File(m_currentFile))
+        setWindowTitle(title);
+    else
+        setWindowTitle(title + QStringLiteral(" - ") + QFileInfo(m_currentFile).fileName());
+}
+
+void MainWindow::Language_Change(const QString& language)
+{
+    m_language = language == QLatin1String("CHINESE") ? QStringLiteral("CHINESE") : QStringLiteral("ENGLISH");
+    QSettings config(QString::fromLatin1(Config_File), QSettings::IniFormat);
+    config.setValue(QString::fromLatin1(Language_Key), m_language);
+
+    QCoreApplication::removeTranslator(&m_translator);
+    const QString qm = m_language == QLatin1String("CHINESE") ? QStringLiteral("./Config/Chinese.qm")
+                                                              : QStringLiteral("./Config/English.qm");
+    if (m_translator.load(qm))
+        QCoreApplication::installTranslator(&m_translator);
+    else
+        qDebug() << "Language_Change" << "cannot load" << qm;
+    Retranslate_Shell();
+
+    // Re-translation resets what the pages show; the image carries their
+    // values across. Encode first (and keep the working file up to date),
+    // re-translate, then decode from the same image.
+    Finish_Pending_Edit();
+    Encode_All_Pages();
+    Write_Shell_Fixed_Blocks(m_image.get());
+    if (!m_image->Write_All_Ram_Data_to_File(m_image->Working_File_Path()))
+        qDebug() << "Language_Change" << m_image->Last_Error();
+    Retranslate_All_Pages();
+    Decode_All_Pages();
+}
+
+// ---- file commands ----------------------------------------------------------
+
+bool MainWindow::Is_Default_File(const QString& path) const
+{
+    const QString abs = Absolute(path);
+    return abs == Absolute(Default_File_For(QStringLiteral("CHINESE")))
+        || abs == Absolute(Default_File_For(QStringLiteral("ENGLISH")));
+}
+
+bool MainWindow::New_File()
+{
+    const QString path = Default_File_For(m_language);
+    if (!Decode_All_From_File(path))
+        return false;
+    m_currentFile = path;
+    Retranslate_Shell();
+    return true;
+}
+
+bool MainWindow::Open_File(const QString& path)
+{
+    if (!Decode_All_From_File(path))
+        return false;
+    m_currentFile = path;
+    Retranslate_Shell();
+    return true;
+}
+
+bool MainWindow::Save_File_To(const QString& path)
+{
+    if (m_image->Is_Empty()) {
+        Report(tr("没有可保存的数据。"));
+        return false;
+    }
+    if (!Encode_All_To_File(path))
+        return false;
+    m_currentFile = path;
+    Retranslate_Shell();
+    Report(tr("保存成功：%1").arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+QString MainWindow::Ask_Save_Path()
+{
+    QDir().mkpath(QString::fromLatin1(Data_Folder));
+    const QString suggested = QString::fromLatin1(Data_Folder)
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_hhmmss")) + QStringLiteral(".PF");
+    return QFileDialog::getSaveFileName(this, tr("另存为"), suggested, QString::fromLatin1(Program_File_Filter));
+}
+
+void MainWindow::on_action_New_triggered()
+{
+    New_File();
+}
+
+void MainWindow::on_action_Open_triggered()
+{
+    QDir().mkpath(QString::fromLatin1(Data_Folder));
+    const QString path = QFileDialog::getOpenFileName(this, tr("打开"), QString::fromLatin1(Data_Folder),
+                                                      QString::fromLatin1(Program_File_Filter));
+    if (!path.isEmpty())
+        Open_File(path);
+}
+
+void MainWindow::on_action_Save_triggered()
+{
+    if (m_currentFile.isEmpty() || Is_Default_File(m_currentFile)) {
+        on_action_Save_As_triggered();
+        return;
+    }
+    Save_File_To(m_currentFile);
+}
+
+void MainWindow::on_action_Save_As_triggered()
+{
+    const QString path = Ask_Save_Path();
+    if (!path.isEmpty())
+        Save_File_To(path);
+}
+
+void MainWindow::on_action_Exit_triggered()
+{
+    close();
+}
+
+void MainWindow::on_action_Chinese_triggered()
+{
+    Language_Change(QStringLiteral("CHINESE"));
+}
+
+void MainWindow::on_action_English_triggered()
+{
+    Language_Change(QStringLiteral("ENGLISH"));
+}

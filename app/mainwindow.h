@@ -1,0 +1,107 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <QTranslator>
+#include <QTreeWidgetItem>
+#include <functional>
+#include <memory>
+
+class DATA_FILE_READ_WRITE;
+class SOUNDS_SETTING_FORM;
+class SHORTCUTS_SETTING_FORM;
+class BLUETOOTH_FORM;
+class FM_RADIO_FORM;
+class DTMF_FORM;
+class TWO_TONE_FORM;
+class FIVE_TONE_FORM;
+class APRS_FORM;
+
+namespace Ui {
+class MainWindow;
+}
+
+// The editor's one window: navigation tree, page stack, file and language
+// commands, and the decode and encode of all pages through the one image.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // Slots of the page stack, in their fixed order.
+    enum Page_Slot {
+        Slot_Memory_Channels, Slot_Vfo_Channels, Slot_Call_Channels, Slot_Function, Slot_Display,
+        Slot_Audio, Slot_Keys, Slot_Bluetooth, Slot_Gps, Slot_Aprs, Slot_Dtmf, Slot_Two_Tone,
+        Slot_Five_Tone, Slot_Fm_Radio, Slot_Other, Slot_Menu, Slot_Radio_Info, Slot_Count
+    };
+
+    // Replaces the message box through which results are reported (tests and
+    // tools that run without a user set it); an empty function restores it.
+    using Message_Sink = std::function<void(const QString& title, const QString& text)>;
+    static void Set_Message_Sink(Message_Sink sink);
+
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Decode all: loads `path` through the working file into the image and
+    // has every page decode its region. A file that breaks the line format is
+    // reported and changes nothing.
+    void Set_Windows_Data_From_SP_Read(const QString& path);
+    // Encode all: every page encodes into the image, the shell writes its
+    // fixed blocks, and the image is saved to `path`.
+    void Get_Windows_Data_To_SP_Write(const QString& path);
+    // "CHINESE" or "ENGLISH": stores it, installs the translation and carries
+    // every page's values through the re-translation.
+    void Language_Change(const QString& language);
+
+    // File commands without dialogs; each reports its result and says whether it worked.
+    bool New_File();
+    bool Open_File(const QString& path);
+    bool Save_File_To(const QString& path);
+
+    DATA_FILE_READ_WRITE* Image() const { return m_image.get(); }
+    QString Current_File() const { return m_currentFile; }
+    QString Current_Language() const { return m_language; }
+    QWidget* Page_At(Page_Slot slot) const;
+
+    static QString Default_File_For(const QString& language);
+    static QString Working_File_Path();
+
+private slots:
+    void on_action_New_triggered();
+    void on_action_Open_triggered();
+    void on_action_Save_triggered();
+    void on_action_Save_As_triggered();
+    void on_action_Exit_triggered();
+    void on_action_Chinese_triggered();
+    void on_action_English_triggered();
+    void on_treeWidget_currentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
+
+private:
+    bool Decode_All_From_File(const QString& path);
+    bool Encode_All_To_File(const QString& path);
+    void Decode_All_Pages();
+    void Encode_All_Pages();
+    void Write_Shell_Blocks();
+    void Retranslate_All_Pages();
+    void Finish_Pending_Edit();
+    void Build_Navigation_Tree();
+    void Retranslate_Shell();
+    void Report(const QString& text);
+    bool Is_Default_File(const QString& path) const;
+    QString Ask_Save_Path();
+
+    std::unique_ptr<Ui::MainWindow> ui;
+    std::unique_ptr<DATA_FILE_READ_WRITE> m_image;
+    QTranslator m_translator;
+    QString m_language;
+    QString m_currentFile;
+
+    SOUNDS_SETTING_FORM* m_sounds = nullptr;
+    SHORTCUTS_SETTING_FORM* m_shortcuts = nullptr;
+    BLUETOOTH_FORM* m_bluetooth = nullptr;
+    FM_RADIO_FORM* m_fmRadio = nullptr;
+    DTMF_FORM* m_dtmf = nullptr;
+    TWO_TONE_FORM* m_twoTone = nullptr;
+    FIVE_TONE_FORM* m_fiveTone = nullptr;
+    APRS_FORM* m_aprs = nullptr;
+};

@@ -1,0 +1,172 @@
+#include "image/data_file_read_write.h"
+
+#include "image/hex_text.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace {
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("DATA_FILE_READ_WRITE", text);
+}
+} // namespace
+
+DATA_FILE_READ_WRITE::DATA_FILE_READ_WRITE(const QString& workingFilePath)
+    : m_workingFilePath(workingFilePath)
+{
+}
+
+int DATA_FILE_READ_WRITE::First_Addr() const
+{
+    return m_lines.isEmpty() ? 0 : m_lines.first().Addr;
+}
+
+int DATA_FILE_READ_WRITE::End_Addr() const
+{
+    return m_lines.isEmpty() ? 0 : m_lines.last().Addr + m_lines.last().Count;
+}
+
+bool DATA_FILE_READ_WRITE::Holds(int Addr, int Len) const
+{
+    if (m_lines.isEmpty() || Len < 0 || Addr < First_Addr())
+        return false;
+    return qint64(Addr) + Len <= End_Addr();
+}
+
+int DATA_FILE_READ_WRITE::Line_Index_Of(int Addr) const
+{
+    if (m_lines.isEmpty() || Addr < First_Addr() || Addr >= End_Addr())
+        return -1;
+    // The last line starting at or below Addr; lines have no gaps, so it holds Addr.
+    auto it = std::upper_bound(m_lines.cbegin(), m_lines.cend(), Addr,
+                               [](int a, const Image_Line_Info& line) { return a < line.Addr; });
+    return int(it - m_lines.cbegin()) - 1;
+}
+
+QString DATA_FILE_READ_WRITE::Read_String_From_Ram_File(int Addr, int Len) const
+{
+    if (Len == 0)
+        return QString();
+    if (Len < 0 || !Holds(Addr, Len)) {
+        qDebug() << "Read_String_From_Ram_File" << "Data not find!";
+        return QString();
+    }
+    QString result;
+    result.reserve(2 * Len);
+    int line = Line_Index_Of(Addr);
+    int addr = Addr;
+    int left = Len;
+    while (left > 0) {
+        const Image_Line_Info& info = m_lines[line];
+        const int take = qMin(left, info.Addr + info.Count - addr);
+        result += QStringView(m_text).mid(info.Data_Pos + 2 * (addr - info.Addr), 2 * take);
+        left -= take;
+        addr += take;
+        ++line;
+    }
+    return result;
+}
+
+bool DATA_FILE_READ_WRITE::Write_String_To_Ram_File(int Addr, QString& Hex)
+{
+    const int len = int(Hex.size() / 2);
+    if (Hex.size() % 2 != 0 || !Is_Hex_Text(Hex) || !Holds(Addr, len)
+        || (len == 0 && Line_Index_Of(Addr) < 0)) {
+        qDebug() << "Write_String_To_Ram_File" << "Data not find!";
+        return false;
+    }
+    int line = Line_Index_Of(Addr);
+    int addr = Addr;
+    int from = 0;
+    while (from < Hex.size()) {
+        const Image_Line_Info& info = m_lines[line];
+        const int take = qMin(int(Hex.size() - from) / 2, info.Addr + info.Count - addr);
+        m_text.replace(info.Data_Pos + 2 * (addr - info.Addr), 2 * take, Hex.constData() + from, 2 * take);
+        from += 2 * take;
+        addr += take;
+        ++line;
+    }
+    Hex.clear();
+    return true;
+}
+
+bool DATA_FILE_READ_WRITE::Load_Image_Text(const QString& text)
+{
+    QVector<Image_Line_Info> lines;
+    QString error;
+    if (!Parse_Image_Text(text, &lines, &error)) {
+        m_lastError = error;
+        return false;
+    }
+    m_text = text;
+    m_lines = std::move(lines);
+    m_lastError.clear();
+    return true;
+}
+
+bool DATA_FILE_READ_WRITE::Read_Image_File(const QString& path, QString* text, QString* error)
+{
+    QFile file(path);
+    if (!file.exists()) {
+        *error = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "文件不存在：%1")).arg(path);
+        return false;
+    }
+    if (file.size() > Image_Text_Max_Chars) {
+        *error = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "文件过大（超过 16 MiB）"));
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "无法打开文件：%1")).arg(path);
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    QString decoded = QString::fromUtf8(bytes);
+    QVector<Image_Line_Info> lines;
+    if (!Parse_Image_Text(decoded, &lines, error))
+        return false;
+    *text = std::move(decoded);
+    return true;
+}
+
+bool DATA_FILE_READ_WRITE::Save_Image_Text(const QString& path, const QString& text, QString* error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "无法写入文件：%1")).arg(path);
+        return false;
+    }
+    const QByteArray bytes = text.toUtf8();
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        *error = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "无法写入文件：%1")).arg(path);
+        return false;
+    }
+    return true;
+}
+
+bool DATA_FILE_READ_WRITE::Read_All_File_Data_To_Ram()
+{
+    QString text;
+    QString error;
+    if (!Read_Image_File(m_workingFilePath, &text, &error)) {
+        qDebug() << "Read_All_File_Data_To_Ram" << error;
+        m_lastError = error;
+        return false;
+    }
+    return Load_Image_Text(text);
+}
+
+bool DATA_FILE_READ_WRITE::Write_All_Ram_Data_to_File(const QString& path)
+{
+    QString error;
+    if (!Save_Image_Text(path, m_text, &error)) {
+        qDebug() << "Write_All_Ram_Data_to_File" << error;
+        m_lastError = error;
+        return false;
+    }
+    return true;
+}

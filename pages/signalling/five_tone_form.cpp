@@ -1,0 +1,18 @@
+#include "pages/signalling/five_tone_form.h"
+
+FIVE_TONE_FORM::FIVE_TONE_FORM(QWidget* parent)
+    : QWidget(parent)
+{
+}
+
+void FIVE_TONE_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* /*Read_Wirte_Temp_File*/)
+{
+}
+
+void FIVE_TONE_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* /*Read_Wirte_Temp_File*/)
+{
+}
+
+void FIVE_TONE_FORM::RetranslatePage()
+{
+}

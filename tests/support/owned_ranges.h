@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+// The bytes each page owns, for the round-trip harness: decode-all followed
+// by encode-all may change only these (and the shell's fixed blocks).
+struct Owned_Range
+{
+    int Addr;
+    int Len;
+};
+
+struct Owned_Page
+{
+    QString Page;
+    QVector<Owned_Range> Ranges;
+};
+
+// A page registers its ranges with a static object in its owned_*.cpp:
+//   static const Owned_Registrar registrar("DTMF_FORM", {{0x16000, 8}, ...});
+struct Owned_Registrar
+{
+    Owned_Registrar(const QString& page, const QVector<Owned_Range>& ranges);
+};
+
+const QVector<Owned_Page>& All_Owned_Pages();
+
+// The bytes the shell writes on every encode.
+QVector<Owned_Range> Shell_Owned_Ranges();

@@ -1,0 +1,54 @@
+#include "widgets/customdoublevalidator.h"
+
+#include <QDebug>
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace {
+
+// A plain decimal number: optional sign, digits with at most one point, at
+// least one digit. No blanks, exponents, "nan" or "inf".
+bool Read_Plain_Number(const QString& text, double* value)
+{
+    static const QRegularExpression plain(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)$"));
+    if (!plain.match(text).hasMatch())
+        return false;
+    bool ok = false;
+    const double v = text.toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        return false;
+    *value = v;
+    return true;
+}
+
+} // namespace
+
+CustomDoubleValidator::CustomDoubleValidator(QObject* parent)
+    : QDoubleValidator(parent)
+{
+}
+
+QValidator::State CustomDoubleValidator::validate(QString& input, int& /*pos*/) const
+{
+    if (input.isEmpty() || input == QLatin1String("0") || input == QLatin1String("0.")
+        || input == QLatin1String("0.0"))
+        return Intermediate;
+    const int dot = int(input.indexOf(QLatin1Char('.')));
+    if (dot > 0 && input.size() - dot - 1 > decimals())
+        return Invalid;
+    double value = 0;
+    if (!Read_Plain_Number(input, &value))
+        return Invalid;
+    if (value > top() || value < bottom())
+        return Invalid;
+    return Acceptable;
+}
+
+void CustomDoubleValidator::fixup(QString& input) const
+{
+    qDebug() << "fixup============input==============" << input;
+    double value = 0;
+    if (Read_Plain_Number(input, &value) && value < bottom())
+        input = QStringLiteral("%1").arg(bottom(), 0, 'g');
+}
