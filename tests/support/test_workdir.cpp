@@ -1,12 +1,22 @@
 #include "support/test_workdir.h"
 
+#include "app/mainwindow.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSettings>
 
+QStringList& Test_Messages()
+{
+    static QStringList messages;
+    return messages;
+}
+
 Test_Workdir::Test_Workdir(bool withDefaults, const QString& language)
     : m_previous(QDir::currentPath())
 {
+    Test_Messages().clear();
+    MainWindow::Set_Message_Sink([](const QString&, const QString& text) { Test_Messages().append(text); });
     const QString runtime = QStringLiteral(KESTREL_RUNTIME_DIR);
     QDir dir(m_dir.path());
     dir.mkpath(QStringLiteral("Config"));

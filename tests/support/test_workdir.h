@@ -3,6 +3,12 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <QStringList>
+
+// Every message the main window reported while a Test_Workdir was alive
+// (no modal box is shown in tests).
+QStringList& Test_Messages();
+
 // A temporary working directory laid out like the program's runtime folder
 // (Config/ with the translations, Default/ with the default data files, an
 // empty "Data Files/"), made current for the object's life.
