@@ -8,7 +8,22 @@ QVector<Owned_Page>& Registry()
     static QVector<Owned_Page> pages;
     return pages;
 }
+QVector<Owned_Page>& Lossy()
+{
+    static QVector<Owned_Page> pages;
+    return pages;
+}
 } // namespace
+
+Lossy_Registrar::Lossy_Registrar(const QString& page, const QVector<Owned_Range>& ranges)
+{
+    Lossy().append({page, ranges});
+}
+
+const QVector<Owned_Page>& All_Lossy_Pages()
+{
+    return Lossy();
+}
 
 Owned_Registrar::Owned_Registrar(const QString& page, const QVector<Owned_Range>& ranges)
 {

@@ -26,5 +26,14 @@ struct Owned_Registrar
 
 const QVector<Owned_Page>& All_Owned_Pages();
 
+// Owned bytes whose conversion is lossy on purpose: they may change on a
+// second decode/encode cycle but must settle within three.
+struct Lossy_Registrar
+{
+    Lossy_Registrar(const QString& page, const QVector<Owned_Range>& ranges);
+};
+
+const QVector<Owned_Page>& All_Lossy_Pages();
+
 // The bytes the shell writes on every encode.
 QVector<Owned_Range> Shell_Owned_Ranges();

@@ -1,0 +1,294 @@
+#include "app/mainwindow.h"
+#include "app/shell_blocks.h"
+#include "image/data_file_read_write.h"
+#include "image/image_regions.h"
+#include "support/test_image.h"
+#include "support/test_workdir.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QSettings>
+#include <QStackedWidget>
+#include <QTreeWidget>
+#include <QtTest>
+
+namespace {
+
+QString Read_Text(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+void Write_Text(const QString& path, const QString& text)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text.toUtf8());
+}
+
+QString Default_Text()
+{
+    return Read_Text(QStringLiteral(KESTREL_RUNTIME_DIR "/Default/Default_CN.PF"));
+}
+
+QStringList Captured_Lines;
+void Capture(QtMsgType, const QMessageLogContext&, const QString& text)
+{
+    Captured_Lines.append(text);
+}
+
+} // namespace
+
+class Tst_MainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void start_up_loads_the_default_file();
+    void start_up_without_default_file_is_empty_and_reported();
+    void unknown_language_means_english();
+    void page_stack_and_tree();
+    void open_and_save_round_trip_byte_for_byte();
+    void malformed_file_changes_nothing();
+    void failed_save_is_reported();
+    void new_reloads_the_default_file();
+    void language_switch_keeps_every_byte();
+    void decode_and_encode_run_in_fixed_order();
+    void encode_finishes_the_edit_in_progress();
+    void shell_blocks();
+    void shell_blocks_need_their_addresses();
+};
+
+void Tst_MainWindow::start_up_loads_the_default_file()
+{
+    Test_Workdir dir(true, QStringLiteral("CHINESE"));
+    MainWindow window;
+    QVERIFY(Test_Messages().isEmpty());
+    QCOMPARE(window.Current_Language(), QStringLiteral("CHINESE"));
+    QCOMPARE(window.Image()->Image_Text(), Default_Text());
+    QCOMPARE(Read_Text(dir.File(QStringLiteral("TempFile.Dat"))), Default_Text());
+    QCOMPARE(window.windowTitle(), QStringLiteral("KESTREL 写频软件"));
+}
+
+void Tst_MainWindow::start_up_without_default_file_is_empty_and_reported()
+{
+    Test_Workdir dir(false, QStringLiteral("ENGLISH"));
+    MainWindow window;
+    QCOMPARE(Test_Messages().size(), 1);
+    QVERIFY2(Test_Messages().first().contains(QStringLiteral("Default_EN.PF")), qPrintable(Test_Messages().first()));
+    QVERIFY(window.Image()->Is_Empty());
+    QVERIFY(window.Current_File().isEmpty());
+
+    // Nothing to save from an empty editor.
+    QVERIFY(!window.Save_File_To(dir.File(QStringLiteral("Data Files/x.PF"))));
+    QVERIFY(!QFile::exists(dir.File(QStringLiteral("Data Files/x.PF"))));
+}
+
+void Tst_MainWindow::unknown_language_means_english()
+{
+    Test_Workdir dir(true, QStringLiteral("KLINGON"));
+    MainWindow window;
+    QCOMPARE(window.Current_Language(), QStringLiteral("ENGLISH"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("KESTREL Programming Software"));
+    QCOMPARE(window.Current_File(), MainWindow::Default_File_For(QStringLiteral("ENGLISH")));
+    QSettings config(QStringLiteral("./Config/SYS_CONFIG.ini"), QSettings::IniFormat);
+    QCOMPARE(config.value(QStringLiteral("/SYSTEM_SETTING/LANGUAGE")).toString(), QStringLiteral("ENGLISH"));
+}
+
+void Tst_MainWindow::page_stack_and_tree()
+{
+    Test_Workdir dir;
+    MainWindow window;
+    auto* stack = window.findChild<QStackedWidget*>(QStringLiteral("stackedWidget"));
+    auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("treeWidget"));
+    QVERIFY(stack && tree);
+    QCOMPARE(stack->count(), int(MainWindow::Slot_Count));
+    QCOMPARE(QString::fromLatin1(stack->widget(9)->metaObject()->className()), QStringLiteral("APRS_FORM"));
+    QCOMPARE(QString::fromLatin1(stack->widget(12)->metaObject()->className()), QStringLiteral("FIVE_TONE_FORM"));
+    QCOMPARE(tree->topLevelItemCount(), 8);
+
+    // Choosing a row shows its page.
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        tree->setCurrentItem(tree->topLevelItem(i));
+        QCOMPARE(stack->currentIndex(), tree->topLevelItem(i)->data(0, Qt::UserRole).toInt());
+        QVERIFY(QByteArray(stack->currentWidget()->metaObject()->className()).endsWith("_FORM"));
+    }
+    window.Language_Change(QStringLiteral("ENGLISH"));
+    QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("Audio Settings"));
+}
+
+void Tst_MainWindow::open_and_save_round_trip_byte_for_byte()
+{
+    Test_Workdir dir;
+    MainWindow window;
+    const QString in = dir.File(QStringLiteral("Data Files/in.PF"));
+    const QString out = dir.File(QStringLiteral("Data Files/out.PF"));
+    Write_Text(in, Default_Text());
+    QVERIFY(window.Open_File(in));
+    QCOMPARE(window.Current_File(), in);
+    QCOMPARE(window.windowTitle(), QStringLiteral("KESTREL 写频软件 - in.PF"));
+    QCOMPARE(Read_Text(dir.File(QStringLiteral("TempFile.Dat"))), Default_Text());
+    QVERIFY(window.Save_File_To(out));
+    QCOMPARE(Read_Text(out), Default_Text());
+    QVERIFY(Test_Messages().last().contains(QStringLiteral("out.PF")));
+    QCOMPARE(window.Current_File(), out);
+}
+
+void Tst_MainWindow::malformed_file_changes_nothing()
+{
+    Test_Workdir dir;
+    MainWindow window;
+    const QString before = window.Image()->Image_Text();
+    const QString working = Read_Text(dir.File(QStringLiteral("TempFile.Dat")));
+    const QString bad = dir.File(QStringLiteral("Data Files/bad.PF"));
+    QString text = Default_Text();
+    text.replace(12 + 141 * 2 + 5, 1, QStringLiteral("G")); // a data digit of line 3
+    Write_Text(bad, text);
+
+    QVERIFY(!window.Open_File(bad));
+    QVERIFY2(Test_Messages().last().contains(QStringLiteral("第 3 行")), qPrintable(Test_Messages().last()));
+    QCOMPARE(window.Image()->Image_Text(), before);
+    QCOMPARE(Read_Text(dir.File(QStringLiteral("TempFile.Dat"))), working);
+    QCOMPARE(window.Current_File(), MainWindow::Default_File_For(QStringLiteral("CHINESE")));
+
+    const QString empty = dir.File(QStringLiteral("Data Files/empty.PF"));
+    Write_Text(empty, QString());
+    QVERIFY(!window.Open_File(empty));
+    QCOMPARE(window.Image()->Image_Text(), before);
+    QVERIFY(!window.Open_File(dir.File(QStringLiteral("Data Files/missing.PF"))));
+    QCOMPARE(window.Image()->Image_Text(), before);
+}
+
+void Tst_MainWindow::failed_save_is_reported()
+{
+    Test_Workdir dir;
+    MainWindow window;
+    const int before = int(Test_Messages().size());
+    QVERIFY(!window.Save_File_To(dir.File(QStringLiteral("no/such/folder/out.PF"))));
+    QCOMPARE(Test_Messages().size(), before + 1);
+    QVERIFY(Test_Messages().last().startsWith(QStringLiteral("保存失败")));
+    QCOMPARE(window.Current_File(), MainWindow::Default_File_For(QStringLiteral("CHINESE")));
+}
+
+void Tst_MainWindow::new_reloads_the_default_file()
+{
+    Test_Workdir dir;
+    MainWindow window;
+    const QString other = dir.File(QStringLiteral("Data Files/other.PF"));
+    QString text = Default_Text();
+    // A byte no page owns, in the gap behind the FM table.
+    text.replace(text.indexOf(QStringLiteral("000142C00040")) + 12, 2, QStringLiteral("5A"));
+    Write_Text(other, text);
+    QVERIFY(window.Open_File(other));
+    QCOMPARE(window.Image()->Read_String_From_Ram_File(0x142C0, 1), QStringLiteral("5A"));
+    QVERIFY(window.New_File());
+    QCOMPARE(window.Image()->Image_Text(), Default_Text());
+    QCOMPARE(window.Current_File(), MainWindow::Default_File_For(QStringLiteral("CHINESE")));
+}
+
+void Tst_MainWindow::language_switch_keeps_every_byte()
+{
+    Test_Workdir dir;
+    MainWindow window;
+    const QString in = dir.File(QStringLiteral("Data Files/in.PF"));
+    const QString out = dir.File(QStringLiteral("Data Files/out.PF"));
+    Write_Text(in, Default_Text());
+    QVERIFY(window.Open_File(in));
+    window.Language_Change(QStringLiteral("ENGLISH"));
+    QCOMPARE(window.Current_Language(), QStringLiteral("ENGLISH"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("KESTREL Programming Software - in.PF"));
+    window.Language_Change(QStringLiteral("CHINESE"));
+    window.Language_Change(QStringLiteral("ENGLISH"));
+    QVERIFY(window.Save_File_To(out));
+    QCOMPARE(Read_Text(out), Default_Text());
+    QCOMPARE(Read_Text(dir.File(QStringLiteral("TempFile.Dat"))), Default_Text());
+}
+
+void Tst_MainWindow::decode_and_encode_run_in_fixed_order()
+{
+    Test_Workdir dir;
+    MainWindow window;
+    const QStringList order = {QStringLiteral("SOUNDS_SETTING_FORM"), QStringLiteral("SHORTCUTS_SETTING_FORM"),
+                               QStringLiteral("FM_RADIO_FORM"),       QStringLiteral("APRS_FORM"),
+                               QStringLiteral("DTMF_FORM"),           QStringLiteral("TWO_TONE_FORM"),
+                               QStringLiteral("FIVE_TONE_FORM"),      QStringLiteral("BLUETOOTH_FORM")};
+    // Each page names itself first in its decoder's and encoder's debug line.
+    for (const char* operation : {"::Set_Windows_Data_From_SP_Read", "::Get_Windows_Data_To_SP_Write"}) {
+        Captured_Lines.clear();
+        QtMessageHandler previous = qInstallMessageHandler(Capture);
+        if (QByteArray(operation).startsWith("::Set"))
+            window.New_File();
+        else
+            window.Save_File_To(dir.File(QStringLiteral("Data Files/order.PF")));
+        qInstallMessageHandler(previous);
+        int last = -1;
+        for (const QString& line : std::as_const(Captured_Lines)) {
+            const int at = int(line.indexOf(QLatin1String(operation)));
+            if (at <= 0)
+                continue;
+            const int index = int(order.indexOf(line.left(at).split(QLatin1Char(' ')).last().remove(QLatin1Char('"'))));
+            if (index < 0)
+                continue;
+            QVERIFY2(index > last, qPrintable(line));
+            last = index;
+        }
+    }
+}
+
+void Tst_MainWindow::encode_finishes_the_edit_in_progress()
+{
+    Test_Workdir dir;
+    MainWindow window;
+    auto* field = new QLineEdit(window.Page_At(MainWindow::Slot_Other));
+    int finished = 0;
+    connect(field, &QLineEdit::editingFinished, field, [&finished] { ++finished; });
+    window.show();
+    QApplication::setActiveWindow(&window);
+    field->setFocus();
+    QTRY_VERIFY(field->hasFocus());
+    QVERIFY(window.Save_File_To(dir.File(QStringLiteral("Data Files/edit.PF"))));
+    QCOMPARE(finished, 1);
+}
+
+void Tst_MainWindow::shell_blocks()
+{
+    using namespace Image_Region;
+    QByteArray bytes = Seeded_Bytes(Image_End - Image_Start, 11);
+    auto image = Make_Image(Image_Start, bytes, Image_Text_Options{64, true, false});
+    Write_Shell_Fixed_Blocks(image.get());
+    const QByteArray after = Image_Bytes(*image);
+
+    QCOMPARE(after.mid(Vfo_Mirror_Addr - Image_Start, Vfo_Records_Size),
+             bytes.mid(Vfo_Records_Addr - Image_Start, Vfo_Records_Size));
+    const int wm = Work_Mode_Block_Addr - Image_Start;
+    for (int i = 0; i < Work_Mode_Block_Size; ++i) {
+        const bool cleared = i == 5 || i == 6 || (i >= 10 && i <= 17) || i == 23;
+        QCOMPARE(quint8(after[wm + i]), cleared ? quint8(0) : quint8(bytes[wm + i]));
+    }
+    QCOMPARE(after.mid(Ff_Fill_Block_Addr - Image_Start, Ff_Fill_Block_Size), QByteArray(Ff_Fill_Block_Size, char(0xFF)));
+    // The weather table is left as found.
+    QCOMPARE(after.mid(Weather_Channel_Table_Addr - Image_Start, Weather_Channel_Table_Size),
+             bytes.mid(Weather_Channel_Table_Addr - Image_Start, Weather_Channel_Table_Size));
+    // Everything else too.
+    QByteArray expected = bytes;
+    expected.replace(Vfo_Mirror_Addr - Image_Start, Vfo_Records_Size, bytes.mid(Vfo_Records_Addr - Image_Start, Vfo_Records_Size));
+    for (int i : {5, 6, 10, 11, 12, 13, 14, 15, 16, 17, 23})
+        expected[wm + i] = 0;
+    expected.replace(Ff_Fill_Block_Addr - Image_Start, Ff_Fill_Block_Size, QByteArray(Ff_Fill_Block_Size, char(0xFF)));
+    QCOMPARE(after, expected);
+}
+
+void Tst_MainWindow::shell_blocks_need_their_addresses()
+{
+    using namespace Image_Region;
+    // An image that ends inside the FF fill block and holds no VFO records.
+    const QByteArray bytes = Seeded_Bytes(0x1800, 5);
+    auto image = Make_Image(0x1F000, bytes);
+    const QString before = image->Image_Text();
+    Write_Shell_Fixed_Blocks(image.get());
+    QCOMPARE(image->Image_Text(), before);
+}
+
+QTEST_MAIN(Tst_MainWindow)
+#include "tst_mainwindow.moc"

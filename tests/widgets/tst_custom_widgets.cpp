@@ -1,0 +1,131 @@
+#include "widgets/combobyte.h"
+#include "widgets/customdoublevalidator.h"
+#include "widgets/customitemdelegrate.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QtTest>
+
+class Tst_Custom_Widgets : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void double_validator_data();
+    void double_validator();
+    void double_validator_fixup();
+    void delegate_edits_through_its_pattern();
+    void combo_byte_round_trip_data();
+    void combo_byte_round_trip();
+};
+
+void Tst_Custom_Widgets::double_validator_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("state");
+    const int inv = QValidator::Invalid;
+    const int mid = QValidator::Intermediate;
+    const int ok = QValidator::Acceptable;
+    QTest::newRow("empty") << QString() << mid;
+    QTest::newRow("0") << QStringLiteral("0") << mid;
+    QTest::newRow("0.") << QStringLiteral("0.") << mid;
+    QTest::newRow("0.0") << QStringLiteral("0.0") << mid;
+    QTest::newRow("in range") << QStringLiteral("24.00000") << ok;
+    QTest::newRow("top") << QStringLiteral("90") << ok;
+    QTest::newRow("above top") << QStringLiteral("90.00001") << inv;
+    QTest::newRow("below bottom") << QStringLiteral("-1") << inv;
+    QTest::newRow("too many decimals") << QStringLiteral("1.123456") << inv;
+    QTest::newRow("five decimals") << QStringLiteral("1.12345") << ok;
+    QTest::newRow("no number") << QStringLiteral("abc") << inv;
+    QTest::newRow("nan") << QStringLiteral("nan") << inv;
+    QTest::newRow("inf") << QStringLiteral("inf") << inv;
+    QTest::newRow("blank") << QStringLiteral(" 5") << inv;
+    QTest::newRow("exponent") << QStringLiteral("1e1") << inv;
+    QTest::newRow("lone point") << QStringLiteral(".") << inv;
+    QTest::newRow("leading point") << QStringLiteral(".5") << ok;
+}
+
+void Tst_Custom_Widgets::double_validator()
+{
+    QFETCH(QString, text);
+    QFETCH(int, state);
+    CustomDoubleValidator validator;
+    validator.setRange(0, 90, 5);
+    validator.setNotation(QDoubleValidator::StandardNotation);
+    int pos = 0;
+    QCOMPARE(int(validator.validate(text, pos)), state);
+}
+
+void Tst_Custom_Widgets::double_validator_fixup()
+{
+    CustomDoubleValidator validator;
+    validator.setRange(2.5, 90, 5);
+    QString low = QStringLiteral("1");
+    validator.fixup(low);
+    QCOMPARE(low, QStringLiteral("2.5"));
+    QString fine = QStringLiteral("3");
+    validator.fixup(fine);
+    QCOMPARE(fine, QStringLiteral("3"));
+}
+
+void Tst_Custom_Widgets::delegate_edits_through_its_pattern()
+{
+    QTableWidget table(1, 2);
+    table.setItem(0, 0, new QTableWidgetItem(QStringLiteral("123")));
+    table.setItem(0, 1, new QTableWidgetItem(QString()));
+    auto* delegate = new CustomItemDelegrate(QRegularExpression(QStringLiteral("^$|^[0-9]{1,4}$")), &table);
+    table.setItemDelegate(delegate);
+
+    QWidget* editor = delegate->createEditor(table.viewport(), QStyleOptionViewItem(), table.model()->index(0, 0));
+    auto* lineEdit = qobject_cast<QLineEdit*>(editor);
+    QVERIFY(lineEdit);
+    QVERIFY(lineEdit->validator());
+    delegate->setEditorData(editor, table.model()->index(0, 0));
+    QCOMPARE(lineEdit->text(), QStringLiteral("123"));
+
+    lineEdit->clear();
+    QTest::keyClicks(lineEdit, QStringLiteral("9x8 76"));
+    QCOMPARE(lineEdit->text(), QStringLiteral("9876")); // refused characters never appear
+
+    QSignalSpy changed(&table, &QTableWidget::itemChanged);
+    delegate->setModelData(editor, table.model(), table.model()->index(0, 1));
+    QCOMPARE(table.item(0, 1)->text(), QStringLiteral("9876"));
+    QCOMPARE(changed.count(), 1);
+    delete editor;
+}
+
+void Tst_Custom_Widgets::combo_byte_round_trip_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("first") << QStringLiteral("00") << 0 << 0 << QStringLiteral("00");
+    QTest::newRow("last") << QStringLiteral("02") << 0 << 2 << QStringLiteral("02");
+    QTest::newRow("beyond the list") << QStringLiteral("03") << 0 << -1 << QStringLiteral("03");
+    QTest::newRow("erased") << QStringLiteral("ff") << 0 << -1 << QStringLiteral("FF");
+    QTest::newRow("malformed reads 0") << QStringLiteral("-1") << 0 << 0 << QStringLiteral("00");
+    QTest::newRow("offset") << QStringLiteral("06") << 5 << 1 << QStringLiteral("06");
+    QTest::newRow("below offset") << QStringLiteral("04") << 5 << -1 << QStringLiteral("04");
+}
+
+void Tst_Custom_Widgets::combo_byte_round_trip()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, offset);
+    QFETCH(int, index);
+    QFETCH(QString, written);
+    QComboBox combo;
+    combo.addItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+    const QString region = QStringLiteral("AA") + stored + QStringLiteral("BB");
+    Set_Combo_From_Byte(&combo, region, 2, offset);
+    QCOMPARE(combo.currentIndex(), index);
+    QString out = region;
+    Put_Combo_Byte(out, 1, &combo, offset);
+    QCOMPARE(out, QStringLiteral("AA") + written + QStringLiteral("BB"));
+}
+
+QTEST_MAIN(Tst_Custom_Widgets)
+#include "tst_custom_widgets.moc"
