@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs what is missing (Debian 12, as root), builds, then starts the
+# editor ("run") or runs every test ("test").
+set -euo pipefail
+cd "$(dirname "$0")"
+
+mode="${1:-}"
+if [[ "$mode" != "run" && "$mode" != "test" ]]; then
+    echo "usage: bash setup.sh run|test" >&2
+    exit 2
+fi
+
+packages=(cmake g++ make qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
+          fonts-wqy-microhei xastir-data)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update
+    apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j"$(nproc)"
+
+if [[ "$mode" == "run" ]]; then
+    cd build/runtime
+    exec ./kestrel-cps
+fi
+cd build
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
