@@ -1,18 +1,44 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
-class DATA_FILE_READ_WRITE;
+#include <memory>
 
-// Placeholder until the page is built: takes part in decode and encode
-// without touching the image.
+class DATA_FILE_READ_WRITE;
+class QComboBox;
+
+namespace Ui {
+class SHORTCUTS_SETTING_FORM;
+}
+
+// The key settings page: keypad lock and the short and long press of the
+// three programmable keys, nine bytes of the settings block.
 class SHORTCUTS_SETTING_FORM : public QWidget
 {
     Q_OBJECT
 public:
     explicit SHORTCUTS_SETTING_FORM(QWidget* parent = nullptr);
+    ~SHORTCUTS_SETTING_FORM() override;
 
     void Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File);
     void Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File);
     void RetranslatePage();
+    void FillComboLists();
+
+private:
+    struct Combo_Row
+    {
+        int Byte;
+        QComboBox* Combo;
+    };
+    // The page's byte layout, shared by decoder and encoder.
+    QList<Combo_Row> Combo_Rows() const;
+
+    std::unique_ptr<Ui::SHORTCUTS_SETTING_FORM> ui;
+    QStringList KEY_SHORT_PRESS_StringList;
+    QStringList KEY_LONG_PRESS_StringList;
+    QStringList AUTO_LOCK_StringList;
+    QStringList LOCK_TYPE_StringList;
+    QStringList LOCK_DELAY_StringList;
 };

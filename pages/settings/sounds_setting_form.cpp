@@ -1,18 +1,122 @@
 #include "pages/settings/sounds_setting_form.h"
 
+#include "ui_sounds_setting_form.h"
+
+#include "image/data_file_read_write.h"
+#include "pages/settings/settings_block_layout.h"
+#include "widgets/combobyte.h"
+
+#include <QDebug>
+
 SOUNDS_SETTING_FORM::SOUNDS_SETTING_FORM(QWidget* parent)
     : QWidget(parent)
+    , ui(new Ui::SOUNDS_SETTING_FORM)
 {
+    ui->setupUi(this);
+    ui->retranslateUi(this);
+    FillComboLists();
+
+    // Rows the radio does not offer: hidden, but still decoded and encoded.
+    const QList<QWidget*> hiddenRows = {
+        ui->label_3, ui->line_13,                    // voice announcement header
+        ui->label_9, ui->checkBox_2, ui->line_8,     // announcement on/off
+        ui->label_13, ui->comboBox_5, ui->line_10,   // announcement volume
+        ui->label_8, ui->checkBox, ui->line_11,      // master switch of all tones
+        ui->label_12, ui->comboBox_4, ui->line_15,   // tone volume
+        ui->label_7, ui->comboBox_3, ui->line_16,    // announcement language
+    };
+    for (QWidget* w : hiddenRows)
+        w->hide();
 }
 
-void SOUNDS_SETTING_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* /*Read_Wirte_Temp_File*/)
+SOUNDS_SETTING_FORM::~SOUNDS_SETTING_FORM() = default;
+
+QList<SOUNDS_SETTING_FORM::Combo_Row> SOUNDS_SETTING_FORM::Combo_Rows() const
 {
+    using namespace Settings_Block::Audio;
+    return {
+        {Voice_Type, ui->comboBox_3},
+        {Voice_Volume, ui->comboBox_5},
+        {Key_Beep, ui->comboBox_13},
+        {Low_Battery_Tone, ui->comboBox_11},
+        {Tone_Volume, ui->comboBox_4},
+        {Call_Tone, ui->comboBox_8},
+        {Mic_Gain, ui->comboBox_9},
+        {Power_On_Tone, ui->comboBox_10},
+        {Tx_Timeout_Tone, ui->comboBox_12},
+        {Ai_Sensitivity, ui->comboBox_6},
+        {Ai_Delay, ui->comboBox_7},
+    };
 }
 
-void SOUNDS_SETTING_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* /*Read_Wirte_Temp_File*/)
+QList<SOUNDS_SETTING_FORM::Switch_Row> SOUNDS_SETTING_FORM::Switch_Rows() const
 {
+    using namespace Settings_Block::Audio;
+    return {
+        {Voice_Announce, ui->checkBox_2},
+        {Tone_Master, ui->checkBox},
+        {Ai_Noise_Reduction, ui->checkBox_6},
+        {Ai_Voice_Control, ui->checkBox_7},
+    };
+}
+
+void SOUNDS_SETTING_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
+{
+    qDebug() << "SOUNDS_SETTING_FORM::Set_Windows_Data_From_SP_Read";
+    // A missing region reads as an empty text: every byte then reads as 0.
+    const QString region = Read_Wirte_Temp_File->Read_String_From_Ram_File(Settings_Block::Addr, Settings_Block::Size);
+    for (const Switch_Row& row : Switch_Rows())
+        row.Check->setChecked(Settings_Block::Read_Switch_Byte(region, row.Byte));
+    for (const Combo_Row& row : Combo_Rows())
+        Set_Combo_From_Byte(row.Combo, region, 2 * row.Byte);
+}
+
+void SOUNDS_SETTING_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
+{
+    qDebug() << "SOUNDS_SETTING_FORM::Get_Windows_Data_To_SP_Write";
+    QString region = Read_Wirte_Temp_File->Read_String_From_Ram_File(Settings_Block::Addr, Settings_Block::Size);
+    if (!Settings_Block::Is_Whole_Region(region))
+        return;
+    for (const Switch_Row& row : Switch_Rows())
+        Settings_Block::Put_Switch_Byte(region, row.Byte, row.Check->isChecked());
+    for (const Combo_Row& row : Combo_Rows())
+        Put_Combo_Byte(region, row.Byte, row.Combo);
+    region = region.toUpper();
+    Read_Wirte_Temp_File->Write_String_To_Ram_File(Settings_Block::Addr, region);
 }
 
 void SOUNDS_SETTING_FORM::RetranslatePage()
 {
+    ui->retranslateUi(this);
+    FillComboLists();
+}
+
+void SOUNDS_SETTING_FORM::FillComboLists()
+{
+    VOICE_TYPE_StringList = Settings_Lists::Translate_List("SOUNDS_SETTING_FORM", Settings_Lists::Voice_Type());
+    AI_SENSITIVITY_StringList = Settings_Lists::Translate_List("SOUNDS_SETTING_FORM", Settings_Lists::Ai_Sensitivity());
+    AI_DELAY_StringList = Settings_Lists::Translate_List("SOUNDS_SETTING_FORM", Settings_Lists::Ai_Delay());
+    VOICE_VOLUME_StringList = Settings_Lists::Translate_List("SOUNDS_SETTING_FORM", Settings_Lists::Voice_Volume());
+    TONE_VOLUME_StringList = Settings_Lists::Translate_List("SOUNDS_SETTING_FORM", Settings_Lists::Tone_Volume());
+    CALL_TONE_StringList = Settings_Lists::Translate_List("SOUNDS_SETTING_FORM", Settings_Lists::Call_Tone());
+    MIC_GAIN_StringList = Settings_Lists::Translate_List("SOUNDS_SETTING_FORM", Settings_Lists::Mic_Gain());
+    OFF_ON_StringList = Settings_Lists::Translate_List("SOUNDS_SETTING_FORM", Settings_Lists::Audio_Off_On());
+
+    const QList<QPair<QComboBox*, const QStringList*>> fills = {
+        {ui->comboBox_3, &VOICE_TYPE_StringList},
+        {ui->comboBox_5, &VOICE_VOLUME_StringList},
+        {ui->comboBox_4, &TONE_VOLUME_StringList},
+        {ui->comboBox_6, &AI_SENSITIVITY_StringList},
+        {ui->comboBox_7, &AI_DELAY_StringList},
+        {ui->comboBox_8, &CALL_TONE_StringList},
+        {ui->comboBox_9, &MIC_GAIN_StringList},
+        {ui->comboBox_10, &OFF_ON_StringList},
+        {ui->comboBox_11, &OFF_ON_StringList},
+        {ui->comboBox_12, &OFF_ON_StringList},
+        {ui->comboBox_13, &OFF_ON_StringList},
+    };
+    for (const auto& fill : fills) {
+        fill.first->clear();
+        fill.first->addItems(*fill.second);
+    }
 }

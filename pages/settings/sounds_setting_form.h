@@ -1,18 +1,56 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
-class DATA_FILE_READ_WRITE;
+#include <memory>
 
-// Placeholder until the page is built: takes part in decode and encode
-// without touching the image.
+class DATA_FILE_READ_WRITE;
+class QCheckBox;
+class QComboBox;
+
+namespace Ui {
+class SOUNDS_SETTING_FORM;
+}
+
+// The audio settings page: voice announcements, tones, microphone gain, AI
+// voice control and AI noise reduction, fifteen bytes of the settings block.
+// Some rows are hidden for good, yet their widgets still carry their bytes
+// through every decode and encode.
 class SOUNDS_SETTING_FORM : public QWidget
 {
     Q_OBJECT
 public:
     explicit SOUNDS_SETTING_FORM(QWidget* parent = nullptr);
+    ~SOUNDS_SETTING_FORM() override;
 
     void Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File);
     void Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File);
     void RetranslatePage();
+    void FillComboLists();
+
+private:
+    struct Combo_Row
+    {
+        int Byte;
+        QComboBox* Combo;
+    };
+    struct Switch_Row
+    {
+        int Byte;
+        QCheckBox* Check;
+    };
+    // The page's byte layout, shared by decoder and encoder.
+    QList<Combo_Row> Combo_Rows() const;
+    QList<Switch_Row> Switch_Rows() const;
+
+    std::unique_ptr<Ui::SOUNDS_SETTING_FORM> ui;
+    QStringList VOICE_TYPE_StringList;
+    QStringList AI_SENSITIVITY_StringList;
+    QStringList AI_DELAY_StringList;
+    QStringList VOICE_VOLUME_StringList;
+    QStringList TONE_VOLUME_StringList;
+    QStringList CALL_TONE_StringList;
+    QStringList MIC_GAIN_StringList;
+    QStringList OFF_ON_StringList;
 };
