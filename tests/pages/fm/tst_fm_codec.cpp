@@ -1,5 +1,4 @@
-// The FM page's widget-free rules: frequency texts, names, records, flags
-// and the pair rules of a channel row.
+// The FM page's widget-free rules: frequency texts, names, records and flags.
 
 #include "pages/fm/fm_codec.h"
 
@@ -15,18 +14,12 @@ private slots:
     void frequencyRule();
     void storedFrequency_data();
     void storedFrequency();
-    void textToHz_data();
-    void textToHz();
     void nameDecoding_data();
     void nameDecoding();
     void namesRoundTrip_data();
     void namesRoundTrip();
     void recordBytes();
     void flagBits();
-    void frequencyPairRule_data();
-    void frequencyPairRule();
-    void namePairRule_data();
-    void namePairRule();
 };
 
 void Tst_Fm_Codec::frequencyRule_data()
@@ -90,26 +83,6 @@ void Tst_Fm_Codec::storedFrequency()
     QFETCH(QString, hex);
     QFETCH(QString, shown);
     QCOMPARE(Frequency_Text_From_Hex(hex), shown);
-}
-
-void Tst_Fm_Codec::textToHz_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<quint32>("hz");
-    QTest::newRow("90.4") << "90.4" << 90400000u;
-    QTest::newRow("108.0") << "108.0" << 108000000u;
-    QTest::newRow("letters") << "abc" << 0u;
-    QTest::newRow("sign") << "-9.0" << 0u;
-    QTest::newRow("empty") << "" << 0u;
-    QTest::newRow("too large") << "99999.9" << 0u;
-}
-
-void Tst_Fm_Codec::textToHz()
-{
-    QFETCH(QString, text);
-    QFETCH(quint32, hz);
-    QCOMPARE(Text_To_Hz(text), hz);
-    QCOMPARE(Frequency_Hex(text).size(), 8);
 }
 
 void Tst_Fm_Codec::nameDecoding_data()
@@ -189,53 +162,6 @@ void Tst_Fm_Codec::flagBits()
     QVERIFY(!Channel_In_Use(flags, 0));
     Set_Channel_In_Use(flags, 2, true);
     QCOMPARE(flags, QString("0400000000000000"));
-
-    // A text that does not reach the byte stays as it is.
-    flags = "00";
-    Set_Channel_In_Use(flags, 9, true);
-    QCOMPARE(flags, QString("00"));
-    QVERIFY(!Channel_In_Use(QString(), 0));
-}
-
-void Tst_Fm_Codec::frequencyPairRule_data()
-{
-    QTest::addColumn<QString>("frequency");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("newFrequency");
-    QTest::addColumn<QString>("newName");
-    QTest::newRow("new channel") << "88" << "" << "88.0" << "FM-17";
-    QTest::newRow("named channel") << "120" << "News" << "108.0" << "News";
-    QTest::newRow("cleared") << "" << "News" << "" << "";
-}
-
-void Tst_Fm_Codec::frequencyPairRule()
-{
-    QFETCH(QString, frequency);
-    QFETCH(QString, name);
-    Frequency_Finished(frequency, name, "FM-17");
-    QTEST(frequency, "newFrequency");
-    QTEST(name, "newName");
-}
-
-void Tst_Fm_Codec::namePairRule_data()
-{
-    QTest::addColumn<QString>("frequency");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("newFrequency");
-    QTest::addColumn<QString>("newName");
-    QTest::newRow("name without frequency") << "" << "News" << "90.4" << "News";
-    QTest::newRow("frequency kept") << "100.1" << "News" << "100.1" << "News";
-    QTest::newRow("name cleared") << "100.1" << "" << "" << "";
-    QTest::newRow("both empty") << "" << "" << "" << "";
-}
-
-void Tst_Fm_Codec::namePairRule()
-{
-    QFETCH(QString, frequency);
-    QFETCH(QString, name);
-    Name_Finished(frequency, name);
-    QTEST(frequency, "newFrequency");
-    QTEST(name, "newName");
 }
 
 QTEST_APPLESS_MAIN(Tst_Fm_Codec)

@@ -115,6 +115,9 @@ void Tst_Fm_Form::everyRowIsWired()
         QVERIFY(frequency->text().isEmpty());
         Finish(name, "Radio");
         QCOMPARE(frequency->text(), QString("90.4"));
+        Finish(frequency, "99.9");
+        Finish(name, "Other");
+        QCOMPARE(frequency->text(), QString("99.9"));
         Finish(frequency, "");
         QVERIFY(name->text().isEmpty());
         Finish(name, "Radio");
