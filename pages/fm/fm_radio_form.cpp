@@ -1,18 +1,261 @@
 #include "pages/fm/fm_radio_form.h"
+#include "ui_fm_radio_form.h"
+
+#include "image/data_file_read_write.h"
+#include "image/image_regions.h"
+#include "pages/fm/fm_codec.h"
+#include "widgets/combobyte.h"
+
+#include <QDebug>
+#include <QLineEdit>
+
+using namespace Fm_Codec;
+
+namespace {
+
+// Row k's fields on the form: the name field is lineEdit (row 0) or
+// lineEdit_(2k+1), the frequency field lineEdit_(2k+2).
+QString Name_Field_Object_Name(int channel)
+{
+    return channel == 0 ? QStringLiteral("lineEdit") : QStringLiteral("lineEdit_%1").arg(2 * channel + 1);
+}
+
+QString Frequency_Field_Object_Name(int channel)
+{
+    return QStringLiteral("lineEdit_%1").arg(2 * channel + 2);
+}
+
+// Changes the text only when it differs, so a field that already holds the
+// text keeps its cursor.
+void Set_Text_If_Changed(QLineEdit* field, const QString& text)
+{
+    if (field->text() != text)
+        field->setText(text);
+}
+
+bool Is_Channel(int channel)
+{
+    return channel >= 0 && channel < Channel_Count;
+}
+
+} // namespace
 
 FM_RADIO_FORM::FM_RADIO_FORM(QWidget* parent)
     : QWidget(parent)
+    , ui(new Ui::FM_RADIO_FORM)
 {
+    ui->setupUi(this);
+    ui->retranslateUi(this);
+    for (int k = 0; k < Channel_Count; ++k) {
+        m_frequencyFields.append(findChild<QLineEdit*>(Frequency_Field_Object_Name(k)));
+        m_nameFields.append(findChild<QLineEdit*>(Name_Field_Object_Name(k)));
+        Q_ASSERT(m_frequencyFields.last() && m_nameFields.last());
+    }
+    FillComboLists();
 }
 
-void FM_RADIO_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* /*Read_Wirte_Temp_File*/)
+FM_RADIO_FORM::~FM_RADIO_FORM()
 {
-}
-
-void FM_RADIO_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* /*Read_Wirte_Temp_File*/)
-{
+    delete ui;
 }
 
 void FM_RADIO_FORM::RetranslatePage()
 {
+    ui->retranslateUi(this);
+    FillComboLists();
 }
+
+void FM_RADIO_FORM::FillComboLists()
+{
+    ON_OFF_StringList.clear();
+    ui->comboBox_1->clear();
+    FM_MODE_StringList.clear();
+    ui->comboBox_2->clear();
+    ON_OFF_StringList << tr("关闭") << tr("打开");
+    FM_MODE_StringList << tr("频率模式") << tr("信道模式");
+    ui->comboBox_1->addItems(ON_OFF_StringList);
+    ui->comboBox_2->addItems(FM_MODE_StringList);
+}
+
+// ---- decoder and encoder -----------------------------------------------------
+
+void FM_RADIO_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
+{
+    qDebug() << "FM_RADIO_FORM::Set_Windows_Data_From_SP_Read";
+    using namespace Image_Region;
+
+    const QString settings = Read_Wirte_Temp_File->Read_String_From_Ram_File(Settings_Block_Addr, Settings_Block_Size);
+    Set_Combo_From_Byte(ui->comboBox_1, settings, On_Off_Byte.Pos());
+
+    const QString workMode = Read_Wirte_Temp_File->Read_String_From_Ram_File(Work_Mode_Block_Addr, Work_Mode_Block_Size);
+    Set_Combo_From_Byte(ui->comboBox_2, workMode, Mode_Byte.Pos(), Mode_Byte_Offset);
+    const QString vfo = Frequency_Text_From_Hex(QStringView(workMode).mid(Vfo_Frequency.Pos(), Vfo_Frequency.Chars()));
+    ui->lineEdit_65->setText(vfo.isEmpty() ? Default_Frequency_Text() : vfo);
+
+    CHANNEL_USE_FLAG_LIST = Read_Wirte_Temp_File->Read_String_From_Ram_File(Fm_Channel_Flags_Addr, Fm_Channel_Flags_Size);
+    qDebug().noquote() << "CHANNEL_USE_FLAG_LIST" << CHANNEL_USE_FLAG_LIST;
+
+    for (int k = 0; k < Channel_Count; ++k)
+        Decoder_FM_Radio_One_CH(m_frequencyFields[k], m_nameFields[k], k, Read_Wirte_Temp_File);
+}
+
+void FM_RADIO_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
+{
+    qDebug() << "FM_RADIO_FORM::Get_Windows_Data_To_SP_Write";
+    using namespace Image_Region;
+
+    // Each block is written back only when it was read whole; a byte a combo
+    // box could not show goes back as it was found.
+    QString settings = Read_Wirte_Temp_File->Read_String_From_Ram_File(Settings_Block_Addr, Settings_Block_Size);
+    if (settings.size() == 2 * Settings_Block_Size) {
+        Put_Combo_Byte(settings, On_Off_Byte.Offset, ui->comboBox_1);
+        settings = settings.toUpper();
+        Read_Wirte_Temp_File->Write_String_To_Ram_File(Settings_Block_Addr, settings);
+    }
+
+    on_lineEdit_65_editingFinished();
+    QString workMode = Read_Wirte_Temp_File->Read_String_From_Ram_File(Work_Mode_Block_Addr, Work_Mode_Block_Size);
+    if (workMode.size() == 2 * Work_Mode_Block_Size) {
+        const QString index = Combo_Byte_Hex(ui->comboBox_2, QStringView(workMode).mid(Mode_Byte.Pos(), Mode_Byte.Chars()),
+                                             Mode_Byte_Offset);
+        qDebug().noquote() << "Index_String = " + index;
+        workMode.replace(Mode_Byte.Pos(), Mode_Byte.Chars(), index);
+        workMode.replace(Vfo_Frequency.Pos(), Vfo_Frequency.Chars(), Frequency_Hex(ui->lineEdit_65->text()));
+        workMode = workMode.toUpper();
+        Read_Wirte_Temp_File->Write_String_To_Ram_File(Work_Mode_Block_Addr, workMode);
+    }
+
+    // The channels and their flags travel together: without the whole table
+    // and the whole flag region neither is written.
+    CHANNEL_USE_FLAG_LIST = Read_Wirte_Temp_File->Read_String_From_Ram_File(Fm_Channel_Flags_Addr, Fm_Channel_Flags_Size);
+    const bool tableWhole = Read_Wirte_Temp_File->Read_String_From_Ram_File(Fm_Channel_Table_Addr, Fm_Channel_Table_Size).size()
+                            == 2 * Fm_Channel_Table_Size;
+    if (CHANNEL_USE_FLAG_LIST.size() != 2 * Fm_Channel_Flags_Size || !tableWhole)
+        return;
+    for (int k = 0; k < Channel_Count; ++k)
+        Encoder_FM_Radio_One_CH(m_frequencyFields[k], m_nameFields[k], k, Read_Wirte_Temp_File);
+    QString flags = CHANNEL_USE_FLAG_LIST;
+    Read_Wirte_Temp_File->Write_String_To_Ram_File(Fm_Channel_Flags_Addr, flags);
+}
+
+void FM_RADIO_FORM::Decoder_FM_Radio_One_CH(QLineEdit* Freq_Line_Edit, QLineEdit* Name_Line_Eidit, int CH_Num,
+                                            DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
+{
+    Channel channel;
+    if (Is_Channel(CH_Num) && Channel_In_Use(CHANNEL_USE_FLAG_LIST, CH_Num))
+        channel = Decode_Record(Read_Wirte_Temp_File->Read_String_From_Ram_File(Channel_Record_Addr(CH_Num), Record::Size));
+    Freq_Line_Edit->setText(channel.Frequency);
+    Name_Line_Eidit->setText(channel.Name);
+}
+
+void FM_RADIO_FORM::Encoder_FM_Radio_One_CH(QLineEdit* Freq_Line_Edit, QLineEdit* Name_Line_Eidit, int CH_Num,
+                                            DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
+{
+    const int addr = Channel_Record_Addr(CH_Num);
+    if (!Is_Channel(CH_Num) || CHANNEL_USE_FLAG_LIST.size() != 2 * Flag_Region_Size
+        || Read_Wirte_Temp_File->Read_String_From_Ram_File(addr, Record::Size).isEmpty())
+        return;
+
+    // A frequency still being typed has not met the editing rule yet.
+    QString frequency = Freq_Line_Edit->text();
+    if (!frequency.isEmpty()) {
+        frequency = Frequency_Rule(frequency);
+        Set_Text_If_Changed(Freq_Line_Edit, frequency);
+    }
+    const bool inUse = !frequency.isEmpty();
+    Set_Channel_In_Use(CHANNEL_USE_FLAG_LIST, CH_Num, inUse);
+
+    QString record = Unused_Record();
+    if (inUse) {
+        if (Name_Line_Eidit->text().isEmpty())
+            Name_Line_Eidit->setText(Default_Name(CH_Num));
+        record = Encode_Record(frequency, Name_Line_Eidit->text());
+    }
+    Read_Wirte_Temp_File->Write_String_To_Ram_File(addr, record);
+}
+
+// ---- editing rules -------------------------------------------------------------
+
+void FM_RADIO_FORM::Freq_lineEdit_editingFinished(QLineEdit* Freq_Line_Edit, QLineEdit* Name_Line_Edit, QString New_Name)
+{
+    QString frequency = Freq_Line_Edit->text();
+    QString name = Name_Line_Edit->text();
+    Frequency_Finished(frequency, name, New_Name);
+    Set_Text_If_Changed(Freq_Line_Edit, frequency);
+    Set_Text_If_Changed(Name_Line_Edit, name);
+}
+
+void FM_RADIO_FORM::Name_lineEdit_editingFinished(QLineEdit* Freq_Line_Edit, QLineEdit* Name_Line_Edit, QString /*New_Name*/)
+{
+    QString frequency = Freq_Line_Edit->text();
+    QString name = Name_Line_Edit->text();
+    Name_Finished(frequency, name);
+    Set_Text_If_Changed(Freq_Line_Edit, frequency);
+    Set_Text_If_Changed(Name_Line_Edit, name);
+}
+
+void FM_RADIO_FORM::Frequency_Row_Finished(int channel)
+{
+    Freq_lineEdit_editingFinished(m_frequencyFields[channel], m_nameFields[channel], Default_Name(channel));
+}
+
+void FM_RADIO_FORM::Name_Row_Finished(int channel)
+{
+    Name_lineEdit_editingFinished(m_frequencyFields[channel], m_nameFields[channel], Default_Name(channel));
+}
+
+void FM_RADIO_FORM::on_lineEdit_65_editingFinished()
+{
+    const QString text = ui->lineEdit_65->text();
+    Set_Text_If_Changed(ui->lineEdit_65, text.isEmpty() ? Default_Frequency_Text() : Frequency_Rule(text));
+}
+
+// The per-field slots, connected by name: row k's frequency field is
+// lineEdit_(2k+2), its name field lineEdit_(2k+1) (row 0: lineEdit).
+void FM_RADIO_FORM::on_lineEdit_2_editingFinished()
+{
+    qDebug() << "on_lineEdit_2_editingFinished";
+    Frequency_Row_Finished(0);
+}
+
+void FM_RADIO_FORM::on_lineEdit_editingFinished()
+{
+    Name_Row_Finished(0);
+}
+
+#define FM_ROW_SLOTS(row, nameNo, freqNo)                                                   \
+    void FM_RADIO_FORM::on_lineEdit_##freqNo##_editingFinished() { Frequency_Row_Finished(row); } \
+    void FM_RADIO_FORM::on_lineEdit_##nameNo##_editingFinished() { Name_Row_Finished(row); }
+
+FM_ROW_SLOTS(1, 3, 4)
+FM_ROW_SLOTS(2, 5, 6)
+FM_ROW_SLOTS(3, 7, 8)
+FM_ROW_SLOTS(4, 9, 10)
+FM_ROW_SLOTS(5, 11, 12)
+FM_ROW_SLOTS(6, 13, 14)
+FM_ROW_SLOTS(7, 15, 16)
+FM_ROW_SLOTS(8, 17, 18)
+FM_ROW_SLOTS(9, 19, 20)
+FM_ROW_SLOTS(10, 21, 22)
+FM_ROW_SLOTS(11, 23, 24)
+FM_ROW_SLOTS(12, 25, 26)
+FM_ROW_SLOTS(13, 27, 28)
+FM_ROW_SLOTS(14, 29, 30)
+FM_ROW_SLOTS(15, 31, 32)
+FM_ROW_SLOTS(16, 33, 34)
+FM_ROW_SLOTS(17, 35, 36)
+FM_ROW_SLOTS(18, 37, 38)
+FM_ROW_SLOTS(19, 39, 40)
+FM_ROW_SLOTS(20, 41, 42)
+FM_ROW_SLOTS(21, 43, 44)
+FM_ROW_SLOTS(22, 45, 46)
+FM_ROW_SLOTS(23, 47, 48)
+FM_ROW_SLOTS(24, 49, 50)
+FM_ROW_SLOTS(25, 51, 52)
+FM_ROW_SLOTS(26, 53, 54)
+FM_ROW_SLOTS(27, 55, 56)
+FM_ROW_SLOTS(28, 57, 58)
+FM_ROW_SLOTS(29, 59, 60)
+FM_ROW_SLOTS(30, 61, 62)
+FM_ROW_SLOTS(31, 63, 64)
+#undef FM_ROW_SLOTS
