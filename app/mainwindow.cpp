@@ -295,7 +295,10 @@ void MainWindow::Language_Change(const QString& language)
     if (!m_image->Write_All_Ram_Data_to_File(m_image->Working_File_Path()))
         qDebug() << "Language_Change" << m_image->Last_Error();
     Retranslate_All_Pages();
-    Decode_All_Pages();
+    // An empty image (start-up, before the default file is loaded) carries
+    // nothing back; decoding it would only wipe the pages' form defaults.
+    if (!m_image->Is_Empty())
+        Decode_All_Pages();
 }
 
 // ---- file commands ----------------------------------------------------------
