@@ -64,6 +64,18 @@ const char* const Decode_Row_Labels[] = {
     QT_TRANSLATE_NOOP("TWO_TONE_FORM", "14"), QT_TRANSLATE_NOOP("TWO_TONE_FORM", "15"),
 };
 
+// The automatic reset times, in seconds: from, to, step.
+struct Reset_Time_Steps
+{
+    int From;
+    int To;
+    int Step;
+};
+
+const Reset_Time_Steps Reset_Time_Ranges[] = {
+    {0, 10, 1}, {12, 20, 2}, {25, 50, 5}, {60, 100, 10}, {120, 200, 20}, {225, 300, 25},
+};
+
 const QColor Current_Row_Colour(223, 223, 223);
 const QColor Other_Row_Colour(255, 255, 255);
 
@@ -225,9 +237,7 @@ void TWO_TONE_FORM::FillComboLists()
     ui->comboBox_4->insertItems(ui->comboBox_4->count(), INTERVAL_TIME_StringList);
 
     AUTO_RESET_TIME_StringList.clear();
-    const struct { int From, To, Step; } resetSteps[] = {
-        {0, 10, 1}, {12, 20, 2}, {25, 50, 5}, {60, 100, 10}, {120, 200, 20}, {225, 300, 25}};
-    for (const auto& steps : resetSteps) {
+    for (const Reset_Time_Steps& steps : Reset_Time_Ranges) {
         for (int seconds = steps.From; seconds <= steps.To; seconds += steps.Step)
             AUTO_RESET_TIME_StringList << QStringLiteral("%1S").arg(seconds);
     }
@@ -251,19 +261,16 @@ void TWO_TONE_FORM::Two_Tone_Table_Init()
     for (const char* label : Decode_Row_Labels)
         decodeRows << tr(label);
 
-    const struct { QTableWidget* Table; const QStringList& Headers; const QStringList& Rows; } tables[] = {
-        {ui->tableWidget, encodeHeaders, encodeRows},
-        {ui->tableWidget_2, decodeHeaders, decodeRows},
-    };
-    for (const auto& setup : tables) {
-        QTableWidget* table = setup.Table;
+    for (QTableWidget* table : {ui->tableWidget, ui->tableWidget_2}) {
         const bool decodeTable = table == ui->tableWidget_2;
+        const QStringList& headers = decodeTable ? decodeHeaders : encodeHeaders;
+        const QStringList& rowLabels = decodeTable ? decodeRows : encodeRows;
         table->horizontalHeader()->setResizeContentsPrecision(0);
         table->verticalHeader()->setResizeContentsPrecision(0);
 
-        table->setColumnCount(setup.Headers.size());
-        table->setHorizontalHeaderLabels(setup.Headers);
-        table->setVerticalHeaderLabels(setup.Rows);
+        table->setColumnCount(headers.size());
+        table->setHorizontalHeaderLabels(headers);
+        table->setVerticalHeaderLabels(rowLabels);
 
         const bool connected = Drop_Item_Changed(table);
         for (int row = 0; row < table->rowCount(); ++row) {
