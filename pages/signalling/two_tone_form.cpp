@@ -300,15 +300,19 @@ void TWO_TONE_FORM::Set_Line_Edit_Validators()
     // Names: printable ASCII but the space, ":", ";" and "\"; never empty.
     const QRegularExpression namePattern(QStringLiteral("^[!-9<-\\[\\]-~]+$"));
 
+    // One delegate per table: a delegate shared by two views sends its
+    // commit and close signals to both, and the other view complains.
     auto* encodeTone = new CustomItemDelegrate(tonePattern, this);
-    auto* decodeTone = new CustomItemDelegrate(tonePattern, this);
-    auto* name = new CustomItemDelegrate(namePattern, this);
+    auto* encodeName = new CustomItemDelegrate(namePattern, this);
     ui->tableWidget->setItemDelegateForColumn(Tone_1_Column, encodeTone);
     ui->tableWidget->setItemDelegateForColumn(Tone_2_Column, encodeTone);
-    ui->tableWidget->setItemDelegateForColumn(Encode_Name_Column, name);
+    ui->tableWidget->setItemDelegateForColumn(Encode_Name_Column, encodeName);
+
+    auto* decodeTone = new CustomItemDelegrate(tonePattern, this);
+    auto* decodeName = new CustomItemDelegrate(namePattern, this);
     ui->tableWidget_2->setItemDelegateForColumn(Tone_1_Column, decodeTone);
     ui->tableWidget_2->setItemDelegateForColumn(Tone_2_Column, decodeTone);
-    ui->tableWidget_2->setItemDelegateForColumn(Decode_Name_Column, name);
+    ui->tableWidget_2->setItemDelegateForColumn(Decode_Name_Column, decodeName);
 }
 
 // ---- cell rules --------------------------------------------------------------
