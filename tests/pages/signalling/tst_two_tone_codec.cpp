@@ -2,7 +2,6 @@
 // normaliser, the row checks and the entry layout.
 
 #include "pages/signalling/two_tone_codec.h"
-#include "support/test_image.h"
 
 #include <QtTest>
 
@@ -14,22 +13,11 @@ private slots:
     void toneFormat();
     void toneValues_data();
     void toneValues();
-    void toneTextToValue_data();
-    void toneTextToValue();
-    void tone2Cell();
     void nameDecoding_data();
     void nameDecoding();
     void nameEncoding_data();
     void nameEncoding();
-    void defaultNames();
-    void encodeRowCheck();
-    void decodeRowCheck();
-    void encodeEntryExample();
-    void decodeEntryExample();
-    void emptyEntriesAreErased();
-    void readEntries();
-    void responseIndex();
-    void shortRegionIsLeftAlone();
+    void rowChecks();
 };
 
 void Tst_Two_Tone_Codec::toneFormat_data()
@@ -88,31 +76,6 @@ void Tst_Two_Tone_Codec::toneValues()
     QCOMPARE(Tone_Text_To_Value(text), value);
 }
 
-void Tst_Two_Tone_Codec::toneTextToValue_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<quint32>("value");
-    QTest::newRow("normal") << "1500.5" << 15005u;
-    QTest::newRow("empty") << "" << 0u;
-    QTest::newRow("not a number") << "12a.0" << 0u;
-    QTest::newRow("signed") << "-288.0" << 0u;
-    QTest::newRow("beyond 32 bits") << "99999999999.9" << 0u;
-}
-
-void Tst_Two_Tone_Codec::toneTextToValue()
-{
-    QFETCH(QString, text);
-    QFETCH(quint32, value);
-    QCOMPARE(Tone_Text_To_Value(text), value);
-}
-
-void Tst_Two_Tone_Codec::tone2Cell()
-{
-    QCOMPARE(Tone_2_Cell_Text(QString()), QString());
-    QCOMPARE(Tone_2_Cell_Text(QStringLiteral("12")), QStringLiteral("288.0"));
-    QCOMPARE(Tone_2_Cell_Text(QStringLiteral("1000.56")), QStringLiteral("1000.5"));
-}
-
 void Tst_Two_Tone_Codec::nameDecoding_data()
 {
     QTest::addColumn<QString>("hex");
@@ -151,123 +114,32 @@ void Tst_Two_Tone_Codec::nameEncoding()
     QCOMPARE(Name_To_Hex_String(name, 8), hex);
 }
 
-void Tst_Two_Tone_Codec::defaultNames()
+void Tst_Two_Tone_Codec::rowChecks()
 {
-    // The decimal row number, also for the rows labelled A to F.
-    QCOMPARE(Default_Encode_Name(0), QStringLiteral("2TENC-00"));
-    QCOMPARE(Default_Encode_Name(10), QStringLiteral("2TENC-10"));
-    QCOMPARE(Default_Encode_Name(15), QStringLiteral("2TENC-15"));
-    QCOMPARE(Default_Decode_Name(3), QStringLiteral("2TDEC-03"));
-    QCOMPARE(Name_Cell_Text(QStringLiteral("ABCDEFGHIJKL")), QStringLiteral("ABCDEFGH"));
-}
-
-void Tst_Two_Tone_Codec::encodeRowCheck()
-{
+    // Default names carry the decimal row number, also for the rows labelled A-F.
     Two_Tone_Row row{QStringLiteral("1000"), QStringLiteral("500.0"), QString(), QString()};
     Encode_Row_Check(row, 10);
     QCOMPARE(row.Tone_1, QStringLiteral("1000.0"));
     QCOMPARE(row.Tone_2, QStringLiteral("500.0"));
     QCOMPARE(row.Name, QStringLiteral("2TENC-10"));
 
-    row.Name = QStringLiteral("KEEP");
-    row.Tone_1 = QStringLiteral("4000");
-    Encode_Row_Check(row, 10);
+    row = {QStringLiteral("4000"), QString(), QStringLiteral("tone"), QStringLiteral("KEEP")};
+    Decode_Row_Check(row, 3, QStringLiteral("none"));
     QCOMPARE(row.Tone_1, QStringLiteral("3106.0"));
+    QCOMPARE(row.Response, QStringLiteral("tone"));
     QCOMPARE(row.Name, QStringLiteral("KEEP"));
 
-    row.Tone_1.clear();
-    Encode_Row_Check(row, 10);
-    QVERIFY(row.Tone_2.isEmpty());
-    QVERIFY(row.Name.isEmpty());
-}
-
-void Tst_Two_Tone_Codec::decodeRowCheck()
-{
-    Two_Tone_Row row{QStringLiteral("1000"), QString(), QString(), QString()};
-    Decode_Row_Check(row, 0, QStringLiteral("none"));
-    QCOMPARE(row.Tone_1, QStringLiteral("1000.0"));
-    QVERIFY(row.Tone_2.isEmpty());
+    row = {QStringLiteral("1000"), QString(), QString(), QString()};
+    Decode_Row_Check(row, 3, QStringLiteral("none"));
     QCOMPARE(row.Response, QStringLiteral("none"));
-    QCOMPARE(row.Name, QStringLiteral("2TDEC-00"));
-
-    row.Response = QStringLiteral("tone");
-    Decode_Row_Check(row, 0, QStringLiteral("none"));
-    QCOMPARE(row.Response, QStringLiteral("tone"));
+    QCOMPARE(row.Name, QStringLiteral("2TDEC-03"));
 
     row = {QString(), QStringLiteral("300.0"), QStringLiteral("tone"), QStringLiteral("N")};
-    Decode_Row_Check(row, 3, QStringLiteral("none"));
+    Encode_Row_Check(row, 0);
+    QVERIFY(row.Tone_2.isEmpty() && row.Name.isEmpty());
+    row = {QString(), QStringLiteral("300.0"), QStringLiteral("tone"), QStringLiteral("N")};
+    Decode_Row_Check(row, 0, QStringLiteral("none"));
     QVERIFY(row.Tone_2.isEmpty() && row.Response.isEmpty() && row.Name.isEmpty());
-}
-
-void Tst_Two_Tone_Codec::encodeEntryExample()
-{
-    QString region(1024, QLatin1Char('0'));
-    Put_Encode_Entry(region, 0, {QStringLiteral("1000.0"), QString(), QString(), QStringLiteral("2TENC-00")});
-    QCOMPARE(region.mid(2 * 0x00A, 24), To_Hex(From_Hex("10 27 00 00 32 54 45 4E 43 2D 30 30")));
-    Put_Encode_Entry(region, 15, {QStringLiteral("3106.0"), QStringLiteral("288.0"), QString(), QStringLiteral("A")});
-    QCOMPARE(region.mid(2 * (0x00A + 12 * 15), 24), To_Hex(From_Hex("54 79 40 0B 41 00 00 00 00 00 00 00")));
-    QCOMPARE(region.mid(2 * 0x0CA), QString(1024 - 2 * 0x0CA, QLatin1Char('0')));
-}
-
-void Tst_Two_Tone_Codec::decodeEntryExample()
-{
-    QString region(1024, QLatin1Char('7'));
-    Put_Decode_Entry(region, 0, {QStringLiteral("1500.5"), QStringLiteral("288.0"), QString(), QStringLiteral("abc")}, 2);
-    // Byte 13 keeps its old value while the entry is in use.
-    QCOMPARE(region.mid(2 * 0x100, 28), To_Hex(From_Hex("9D 3A 40 0B 02 61 62 63 00 00 00 00 00 77")));
-    QCOMPARE(region.mid(2 * 0x100 + 28, 4), QStringLiteral("7777"));
-}
-
-void Tst_Two_Tone_Codec::emptyEntriesAreErased()
-{
-    QString region(1024, QLatin1Char('1'));
-    const Two_Tone_Row emptyRow{QString(), QStringLiteral("1000.0"), QStringLiteral("x"), QStringLiteral("NAME")};
-    Put_Encode_Entry(region, 2, emptyRow);
-    Put_Decode_Entry(region, 2, emptyRow, 1);
-    QCOMPARE(region.mid(2 * (0x00A + 24), 24), QString(24, QLatin1Char('F')));
-    QCOMPARE(region.mid(2 * (0x100 + 28), 28), QString(28, QLatin1Char('F')));
-    QCOMPARE(region.count(QLatin1Char('F')), 52);
-}
-
-void Tst_Two_Tone_Codec::readEntries()
-{
-    QString region = To_Hex(QByteArray(512, char(0xFF)));
-    region.replace(2 * 0x00A, 24, QStringLiteral("102700003254454e432d3030"));
-    region.replace(2 * (0x100 + 14), 28, QStringLiteral("9D3A0000FE41004200000000005A"));
-    const Two_Tone_Entry encode = Read_Encode_Entry(region, 0);
-    QVERIFY(encode.In_Use);
-    QCOMPARE(encode.Tone_1, QStringLiteral("1000.0"));
-    QVERIFY(encode.Tone_2.isEmpty());
-    QCOMPARE(encode.Name, QStringLiteral("2TENC-00"));
-
-    const Two_Tone_Entry decode = Read_Decode_Entry(region, 1);
-    QVERIFY(decode.In_Use);
-    QCOMPARE(decode.Tone_1, QStringLiteral("1500.5"));
-    QVERIFY(decode.Tone_2.isEmpty());
-    QCOMPARE(decode.Response_Byte, 0xFE);
-    QCOMPARE(decode.Name, QStringLiteral("AB"));
-
-    QVERIFY(!Read_Encode_Entry(region, 1).In_Use);
-    QVERIFY(!Read_Decode_Entry(QString(), 0).In_Use);
-}
-
-void Tst_Two_Tone_Codec::responseIndex()
-{
-    const QStringList responses = {QStringLiteral("None"), QStringLiteral("Alert Tone"),
-                                   QStringLiteral("Alert Tone and Reply")};
-    QCOMPARE(Response_Index(responses, QStringLiteral("Alert Tone and Reply")), 2);
-    QCOMPARE(Response_Index(responses, QStringLiteral("Alert Tone")), 1);
-    // No match (an empty cell, another language, another case) stores "none".
-    QCOMPARE(Response_Index(responses, QString()), 0);
-    QCOMPARE(Response_Index(responses, QStringLiteral("alert tone")), 0);
-}
-
-void Tst_Two_Tone_Codec::shortRegionIsLeftAlone()
-{
-    QString region(100, QLatin1Char('0'));
-    Put_Encode_Entry(region, 0, {QStringLiteral("1000.0"), QString(), QString(), QStringLiteral("A")});
-    Put_Decode_Entry(region, 0, {QString(), QString(), QString(), QString()}, 0);
-    QCOMPARE(region, QString(100, QLatin1Char('0')));
 }
 
 QTEST_MAIN(Tst_Two_Tone_Codec)
