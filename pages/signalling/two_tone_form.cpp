@@ -1,18 +1,599 @@
 #include "pages/signalling/two_tone_form.h"
 
+#include "ui_two_tone_form.h"
+
+#include "image/data_file_read_write.h"
+#include "pages/signalling/two_tone_codec.h"
+#include "widgets/combobyte.h"
+#include "widgets/customitemdelegrate.h"
+
+#include <QComboBox>
+#include <QDebug>
+#include <QHeaderView>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTableWidget>
+
+namespace {
+
+using namespace Two_Tone_Layout;
+
+// The settings bytes and the combo boxes that show them, in the order the
+// decoder and the encoder walk them.
+struct Setting_Combo
+{
+    int Byte;
+    QComboBox* Ui_TWO_TONE_FORM::*Combo;
+};
+
+const Setting_Combo Setting_Combos[] = {
+    {First_Tone_Time_Byte, &Ui_TWO_TONE_FORM::comboBox_1},
+    {Second_Tone_Time_Byte, &Ui_TWO_TONE_FORM::comboBox_2},
+    {Long_Tone_Time_Byte, &Ui_TWO_TONE_FORM::comboBox_3},
+    {Interval_Time_Byte, &Ui_TWO_TONE_FORM::comboBox_4},
+    {Side_Tone_Byte, &Ui_TWO_TONE_FORM::comboBox_6},
+    {Auto_Reset_Time_Byte, &Ui_TWO_TONE_FORM::comboBox_5},
+};
+
+// Columns of the two tables.
+constexpr int Tone_1_Column = 0;
+constexpr int Tone_2_Column = 1;
+constexpr int Encode_Name_Column = 2;
+constexpr int Response_Column = 2;
+constexpr int Decode_Name_Column = 3;
+
+const char* const Encode_Row_Labels[] = {
+    QT_TRANSLATE_NOOP("TWO_TONE_FORM", "0"), QT_TRANSLATE_NOOP("TWO_TONE_FORM", "1"),
+    QT_TRANSLATE_NOOP("TWO_TONE_FORM", "2"), QT_TRANSLATE_NOOP("TWO_TONE_FORM", "3"),
+    QT_TRANSLATE_NOOP("TWO_TONE_FORM", "4"), QT_TRANSLATE_NOOP("TWO_TONE_FORM", "5"),
+    QT_TRANSLATE_NOOP("TWO_TONE_FORM", "6"), QT_TRANSLATE_NOOP("TWO_TONE_FORM", "7"),
+    QT_TRANSLATE_NOOP("TWO_TONE_FORM", "8"), QT_TRANSLATE_NOOP("TWO_TONE_FORM", "9"),
+    QT_TRANSLATE_NOOP("TWO_TONE_FORM", "A"), QT_TRANSLATE_NOOP("TWO_TONE_FORM", "B"),
+    QT_TRANSLATE_NOOP("TWO_TONE_FORM", "C"), QT_TRANSLATE_NOOP("TWO_TONE_FORM", "D"),
+    QT_TRANSLATE_NOOP("TWO_TONE_FORM", "E"), QT_TRANSLATE_NOOP("TWO_TONE_FORM", "F"),
+};
+
+const char* const Decode_Row_Labels[] = {
+    QT_TRANSLATE_NOOP("TWO_TONE_FORM", "0"), QT_TRANSLATE_NOOP("TWO_TONE_FORM", "1"),
+    QT_TRANSLATE_NOOP("TWO_TONE_FORM", "2"), QT_TRANSLATE_NOOP("TWO_TONE_FORM", "3"),
+    QT_TRANSLATE_NOOP("TWO_TONE_FORM", "4"), QT_TRANSLATE_NOOP("TWO_TONE_FORM", "5"),
+    QT_TRANSLATE_NOOP("TWO_TONE_FORM", "6"), QT_TRANSLATE_NOOP("TWO_TONE_FORM", "7"),
+    QT_TRANSLATE_NOOP("TWO_TONE_FORM", "8"), QT_TRANSLATE_NOOP("TWO_TONE_FORM", "9"),
+    QT_TRANSLATE_NOOP("TWO_TONE_FORM", "10"), QT_TRANSLATE_NOOP("TWO_TONE_FORM", "11"),
+    QT_TRANSLATE_NOOP("TWO_TONE_FORM", "12"), QT_TRANSLATE_NOOP("TWO_TONE_FORM", "13"),
+    QT_TRANSLATE_NOOP("TWO_TONE_FORM", "14"), QT_TRANSLATE_NOOP("TWO_TONE_FORM", "15"),
+};
+
+// The automatic reset times, in seconds: from, to, step.
+struct Reset_Time_Steps
+{
+    int From;
+    int To;
+    int Step;
+};
+
+const Reset_Time_Steps Reset_Time_Ranges[] = {
+    {0, 10, 1}, {12, 20, 2}, {25, 50, 5}, {60, 100, 10}, {120, 200, 20}, {225, 300, 25},
+};
+
+const QColor Current_Row_Colour(223, 223, 223);
+const QColor Other_Row_Colour(255, 255, 255);
+
+const char Header_Style[] =
+    "QHeaderView::section{background-color: rgba(0, 0, 0, 150); color: rgb(0, 255, 255);"
+    " border: 1px solid rgb(255, 255, 255);}"
+    "QHeaderView::section:checked{background-color: rgb(0, 0, 0); color: rgb(255, 255, 255);}";
+const char Vertical_Scroll_Style[] =
+    "QScrollBar:vertical{width: 12px; background: transparent;}"
+    "QScrollBar::handle:vertical{background: rgb(0, 0, 0); border: 1px solid rgb(255, 255, 255);"
+    " border-radius: 4px; min-height: 20px;}"
+    "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical{height: 0px;}";
+const char Horizontal_Scroll_Style[] =
+    "QScrollBar:horizontal{height: 12px; background: transparent;}"
+    "QScrollBar::handle:horizontal{background: rgb(0, 0, 0); border: 1px solid rgb(255, 255, 255);"
+    " border-radius: 4px; min-width: 20px;}"
+    "QScrollBar::add-line:horizontal, QScrollBar::sub-line:horizontal{width: 0px;}";
+
+// A centred cell item with an explicit text, so that writing the same text
+// again raises no item-changed signal. Response cells take no typed text:
+// the response is chosen in its combo box only.
+QTableWidgetItem* New_Cell_Item(const QString& text, bool responseCell)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(Qt::AlignCenter);
+    if (responseCell)
+        item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+    return item;
+}
+
+QFont Header_Font()
+{
+    QFont font(QStringLiteral("Segoe UI"), 12);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
 TWO_TONE_FORM::TWO_TONE_FORM(QWidget* parent)
     : QWidget(parent)
+    , ui(std::make_unique<Ui::TWO_TONE_FORM>())
 {
+    ui->setupUi(this);
+    ui->retranslateUi(this);
+    Two_Tone_Table_Init();
+    FillComboLists();
+    Set_Line_Edit_Validators();
 }
 
-void TWO_TONE_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* /*Read_Wirte_Temp_File*/)
+TWO_TONE_FORM::~TWO_TONE_FORM() = default;
+
+// ---- decode and encode -------------------------------------------------------
+
+void TWO_TONE_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
 {
+    qDebug() << "TWO_TONE_FORM::Set_Windows_Data_From_SP_Read";
+    if (!Read_Wirte_Temp_File)
+        return;
+    const QString region = Read_Wirte_Temp_File->Read_String_From_Ram_File(Block_Addr, Block_Size);
+
+    // Nothing of the previous image may survive in a cell this decode does
+    // not write (an invalid tone 2, a response beyond the list).
+    Close_Response_Combobox(false);
+    for (QTableWidget* table : {ui->tableWidget, ui->tableWidget_2}) {
+        const bool connected = Drop_Item_Changed(table);
+        for (int row = 0; row < table->rowCount(); ++row) {
+            for (int column = 0; column < table->columnCount(); ++column)
+                Set_Cell_Text(table, row, column, QString());
+        }
+        if (connected)
+            Make_Item_Changed(table);
+    }
+
+    for (const Setting_Combo& setting : Setting_Combos)
+        Set_Combo_From_Byte(ui.get()->*setting.Combo, region, 2 * setting.Byte);
+
+    // The cells are written with the cell rules in place: tone 1 runs the
+    // row check (default name and response), which the later writes replace.
+    QTableWidget* encode = ui->tableWidget;
+    for (int row = 0; row < Entry_Count; ++row) {
+        const Two_Tone_Entry entry = Read_Encode_Entry(region, row);
+        if (!entry.In_Use)
+            continue;
+        Set_Cell_Text(encode, row, Tone_1_Column, entry.Tone_1);
+        if (!entry.Tone_2.isEmpty())
+            Set_Cell_Text(encode, row, Tone_2_Column, entry.Tone_2);
+        Set_Cell_Text(encode, row, Encode_Name_Column, entry.Name);
+    }
+
+    QTableWidget* decode = ui->tableWidget_2;
+    for (int row = 0; row < Entry_Count; ++row) {
+        const Two_Tone_Entry entry = Read_Decode_Entry(region, row);
+        if (!entry.In_Use)
+            continue;
+        Set_Cell_Text(decode, row, Tone_1_Column, entry.Tone_1);
+        if (!entry.Tone_2.isEmpty())
+            Set_Cell_Text(decode, row, Tone_2_Column, entry.Tone_2);
+        if (entry.Response_Byte < DECODE_RESPONSE_StringList.size())
+            Set_Cell_Text(decode, row, Response_Column, DECODE_RESPONSE_StringList.at(entry.Response_Byte));
+        Set_Cell_Text(decode, row, Decode_Name_Column, entry.Name);
+    }
 }
 
-void TWO_TONE_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* /*Read_Wirte_Temp_File*/)
+void TWO_TONE_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
 {
+    qDebug() << "TWO_TONE_FORM::Get_Windows_Data_To_SP_Write";
+    if (!Read_Wirte_Temp_File)
+        return;
+    QString region = Read_Wirte_Temp_File->Read_String_From_Ram_File(Block_Addr, Block_Size);
+    if (region.size() != 2 * Block_Size)
+        return; // the image lacks the block: write nothing
+
+    for (const Setting_Combo& setting : Setting_Combos)
+        Put_Combo_Byte(region, setting.Byte, ui.get()->*setting.Combo);
+
+    for (int row = 0; row < Entry_Count; ++row)
+        Put_Encode_Entry(region, row, Row_Cells(ui->tableWidget, row));
+
+    for (int row = 0; row < Entry_Count; ++row) {
+        const Two_Tone_Row cells = Row_Cells(ui->tableWidget_2, row);
+        // Matched against the list as it stands, in the language it was filled in.
+        Put_Decode_Entry(region, row, cells, Response_Index(DECODE_RESPONSE_StringList, cells.Response));
+    }
+
+    region = region.toUpper();
+    Read_Wirte_Temp_File->Write_String_To_Ram_File(Block_Addr, region);
 }
+
+// ---- language and set-up -----------------------------------------------------
 
 void TWO_TONE_FORM::RetranslatePage()
 {
+    // An open response combo box holds texts of the old language: drop it
+    // without taking its text anywhere.
+    Close_Response_Combobox(false);
+    ui->retranslateUi(this);
+    Two_Tone_Table_Init();
+    FillComboLists();
+}
+
+void TWO_TONE_FORM::FillComboLists()
+{
+    DECODE_RESPONSE_StringList.clear();
+    DECODE_RESPONSE_StringList << tr("无") << tr("提示音") << tr("提示音并回复");
+
+    TONE_TIME_StringList.clear();
+    for (int tenths = 5; tenths <= 100; ++tenths)
+        TONE_TIME_StringList << QStringLiteral("%1.%2S").arg(tenths / 10).arg(tenths % 10);
+    for (QComboBox* combo : {ui->comboBox_1, ui->comboBox_2, ui->comboBox_3}) {
+        combo->clear();
+        combo->insertItems(combo->count(), TONE_TIME_StringList);
+    }
+
+    INTERVAL_TIME_StringList.clear();
+    for (int tenths = 0; tenths <= 20; ++tenths)
+        INTERVAL_TIME_StringList << QStringLiteral("%1.%2S").arg(tenths / 10).arg(tenths % 10);
+    ui->comboBox_4->clear();
+    ui->comboBox_4->insertItems(ui->comboBox_4->count(), INTERVAL_TIME_StringList);
+
+    AUTO_RESET_TIME_StringList.clear();
+    for (const Reset_Time_Steps& steps : Reset_Time_Ranges) {
+        for (int seconds = steps.From; seconds <= steps.To; seconds += steps.Step)
+            AUTO_RESET_TIME_StringList << QStringLiteral("%1S").arg(seconds);
+    }
+    ui->comboBox_5->clear();
+    ui->comboBox_5->insertItems(ui->comboBox_5->count(), AUTO_RESET_TIME_StringList);
+
+    SIDE_TONE_StringList.clear();
+    SIDE_TONE_StringList << tr("关闭") << tr("打开");
+    ui->comboBox_6->clear();
+    ui->comboBox_6->insertItems(ui->comboBox_6->count(), SIDE_TONE_StringList);
+}
+
+void TWO_TONE_FORM::Two_Tone_Table_Init()
+{
+    const QStringList encodeHeaders = {tr("音频1\n[Hz]"), tr("音频2\n[Hz]"), tr("    名称    ")};
+    const QStringList decodeHeaders = {tr("音频1\n[Hz]"), tr("音频2\n[Hz]"), tr("  解码响应  "), tr("    名称    ")};
+    QStringList encodeRows;
+    for (const char* label : Encode_Row_Labels)
+        encodeRows << tr(label);
+    QStringList decodeRows;
+    for (const char* label : Decode_Row_Labels)
+        decodeRows << tr(label);
+
+    for (QTableWidget* table : {ui->tableWidget, ui->tableWidget_2}) {
+        const bool decodeTable = table == ui->tableWidget_2;
+        const QStringList& headers = decodeTable ? decodeHeaders : encodeHeaders;
+        const QStringList& rowLabels = decodeTable ? decodeRows : encodeRows;
+        table->horizontalHeader()->setResizeContentsPrecision(0);
+        table->verticalHeader()->setResizeContentsPrecision(0);
+
+        table->setColumnCount(headers.size());
+        table->setHorizontalHeaderLabels(headers);
+        table->setVerticalHeaderLabels(rowLabels);
+
+        const bool connected = Drop_Item_Changed(table);
+        for (int row = 0; row < table->rowCount(); ++row) {
+            for (int column = 0; column < table->columnCount(); ++column)
+                table->setItem(row, column,
+                               New_Cell_Item(QStringLiteral(""), decodeTable && column == Response_Column));
+        }
+        if (connected)
+            Make_Item_Changed(table);
+
+        table->setAlternatingRowColors(false);
+        table->verticalHeader()->setStyleSheet(QLatin1String(Header_Style));
+        table->verticalHeader()->setFont(Header_Font());
+        table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        table->horizontalHeader()->setFont(Header_Font());
+        table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        table->horizontalHeader()->setStyleSheet(QLatin1String(Header_Style));
+        table->verticalScrollBar()->setStyleSheet(QLatin1String(Vertical_Scroll_Style));
+        table->horizontalScrollBar()->setStyleSheet(QLatin1String(Horizontal_Scroll_Style));
+    }
+}
+
+void TWO_TONE_FORM::Set_Line_Edit_Validators()
+{
+    // Tones: digits and points, or nothing (an emptied tone 1 clears its row).
+    const QRegularExpression tonePattern(QStringLiteral("^[0-9.]*$"));
+    // Names: printable ASCII but the space, ":", ";" and "\"; never empty.
+    const QRegularExpression namePattern(QStringLiteral("^[!-9<-\\[\\]-~]+$"));
+
+    // One delegate per table: a delegate shared by two views sends its
+    // commit and close signals to both, and the other view complains.
+    auto* encodeTone = new CustomItemDelegrate(tonePattern, this);
+    auto* encodeName = new CustomItemDelegrate(namePattern, this);
+    ui->tableWidget->setItemDelegateForColumn(Tone_1_Column, encodeTone);
+    ui->tableWidget->setItemDelegateForColumn(Tone_2_Column, encodeTone);
+    ui->tableWidget->setItemDelegateForColumn(Encode_Name_Column, encodeName);
+
+    auto* decodeTone = new CustomItemDelegrate(tonePattern, this);
+    auto* decodeName = new CustomItemDelegrate(namePattern, this);
+    ui->tableWidget_2->setItemDelegateForColumn(Tone_1_Column, decodeTone);
+    ui->tableWidget_2->setItemDelegateForColumn(Tone_2_Column, decodeTone);
+    ui->tableWidget_2->setItemDelegateForColumn(Decode_Name_Column, decodeName);
+}
+
+// ---- cell rules --------------------------------------------------------------
+
+void TWO_TONE_FORM::on_tableWidget_itemChanged(QTableWidgetItem* item)
+{
+    qDebug() << "on_tableWidget_itemChanged";
+    QTableWidget* table = ui->tableWidget;
+    const bool connected = Drop_Item_Changed(table);
+    Freeze_Headers(table);
+    if (item && item->tableWidget() == table) {
+        switch (item->column()) {
+        case Tone_1_Column: Encode_List_Row_Check(item); break;
+        case Tone_2_Column: Tone_Cell_Normalise(item); break;
+        case Encode_Name_Column: Name_Cell_Normalise(item); break;
+        default: break;
+        }
+    }
+    Release_Headers(table);
+    if (connected)
+        Make_Item_Changed(table);
+}
+
+void TWO_TONE_FORM::on_tableWidget_2_itemChanged(QTableWidgetItem* item)
+{
+    qDebug() << "on_tableWidget_2_itemChanged";
+    QTableWidget* table = ui->tableWidget_2;
+    const bool connected = Drop_Item_Changed(table);
+    Freeze_Headers(table);
+    if (item && item->tableWidget() == table) {
+        switch (item->column()) {
+        case Tone_1_Column: Decode_List_Row_Check(item); break;
+        case Tone_2_Column: Tone_Cell_Normalise(item); break;
+        case Decode_Name_Column: Name_Cell_Normalise(item); break;
+        default: break; // the response changes only through its combo box
+        }
+    }
+    Release_Headers(table);
+    if (connected)
+        Make_Item_Changed(table);
+}
+
+void TWO_TONE_FORM::Encode_List_Row_Check(QTableWidgetItem* item)
+{
+    QTableWidget* table = ui->tableWidget;
+    if (!item || item->tableWidget() != table)
+        return;
+    const int row = item->row();
+    Two_Tone_Row cells = Row_Cells(table, row);
+    Encode_Row_Check(cells, row);
+    Set_Cell_Text(table, row, Tone_1_Column, cells.Tone_1);
+    Set_Cell_Text(table, row, Tone_2_Column, cells.Tone_2);
+    Set_Cell_Text(table, row, Encode_Name_Column, cells.Name);
+}
+
+void TWO_TONE_FORM::Decode_List_Row_Check(QTableWidgetItem* item)
+{
+    QTableWidget* table = ui->tableWidget_2;
+    if (!item || item->tableWidget() != table)
+        return;
+    const int row = item->row();
+    Two_Tone_Row cells = Row_Cells(table, row);
+    Decode_Row_Check(cells, row, DECODE_RESPONSE_StringList.value(0));
+    Set_Cell_Text(table, row, Tone_1_Column, cells.Tone_1);
+    Set_Cell_Text(table, row, Tone_2_Column, cells.Tone_2);
+    Set_Cell_Text(table, row, Response_Column, cells.Response);
+    Set_Cell_Text(table, row, Decode_Name_Column, cells.Name);
+}
+
+void TWO_TONE_FORM::Tone_Cell_Normalise(QTableWidgetItem* item)
+{
+    // An emptied tone 2 means "no second tone" and stays empty.
+    item->setText(Tone_2_Cell_Text(item->text()));
+}
+
+void TWO_TONE_FORM::Name_Cell_Normalise(QTableWidgetItem* item)
+{
+    item->setText(Name_Cell_Text(item->text()));
+}
+
+// ---- current cell and double click -------------------------------------------
+
+void TWO_TONE_FORM::on_tableWidget_currentCellChanged(int currentRow, int currentColumn, int previousRow,
+                                                      int /*previousColumn*/)
+{
+    qDebug() << "on_tableWidget_currentCellChanged";
+    Current_Cell_Changed(ui->tableWidget, currentRow, currentColumn, previousRow);
+}
+
+void TWO_TONE_FORM::on_tableWidget_2_currentCellChanged(int currentRow, int currentColumn, int previousRow,
+                                                        int /*previousColumn*/)
+{
+    qDebug() << "on_tableWidget_2_currentCellChanged";
+    Close_Response_Combobox(true);
+    Current_Cell_Changed(ui->tableWidget_2, currentRow, currentColumn, previousRow);
+}
+
+void TWO_TONE_FORM::Current_Cell_Changed(QTableWidget* table, int currentRow, int currentColumn, int previousRow)
+{
+    Set_Edit_Triggers_For_Column(table, currentColumn);
+    if (currentRow == previousRow)
+        return;
+    const bool connected = Drop_Item_Changed(table);
+    if (unsigned(currentRow) < unsigned(table->rowCount()))
+        Set_Row_Background(table, currentRow, Current_Row_Colour);
+    if (unsigned(previousRow) < unsigned(table->rowCount()))
+        Set_Row_Background(table, previousRow, Other_Row_Colour);
+    if (connected)
+        Make_Item_Changed(table);
+}
+
+void TWO_TONE_FORM::on_tableWidget_cellDoubleClicked(int row, int column)
+{
+    qDebug() << "on_tableWidget_cellDoubleClicked";
+    QTableWidget* table = ui->tableWidget;
+    if (column == Tone_1_Column || column == Tone_2_Column)
+        table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed);
+    if (Cell_Text(table, row, Tone_1_Column).isEmpty())
+        Send_Editor_To_Tone_1(table, row);
+}
+
+void TWO_TONE_FORM::on_tableWidget_2_cellDoubleClicked(int row, int column)
+{
+    qDebug() << "on_tableWidget_2_cellDoubleClicked";
+    QTableWidget* table = ui->tableWidget_2;
+    if (column == Tone_1_Column || column == Tone_2_Column || column == Decode_Name_Column)
+        table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed);
+    if (Cell_Text(table, row, Tone_1_Column).isEmpty())
+        Send_Editor_To_Tone_1(table, row);
+    else if (column == Response_Column)
+        on_tableWidget_2_cellDoubleClicked_Decoder_Response(row, Response_Column);
+}
+
+void TWO_TONE_FORM::Send_Editor_To_Tone_1(QTableWidget* table, int row)
+{
+    // An empty row is filled from its tone 1 on, whatever cell was clicked.
+    table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed);
+    const bool connected = Drop_Item_Changed(table);
+    Set_Cell_Text(table, row, Tone_1_Column, QString());
+    QTableWidgetItem* tone1 = table->item(row, Tone_1_Column);
+    table->editItem(tone1);
+    table->setEditTriggers(QAbstractItemView::AnyKeyPressed);
+    table->scrollToItem(tone1);
+    table->clearSelection();
+    if (connected)
+        Make_Item_Changed(table);
+}
+
+void TWO_TONE_FORM::Set_Edit_Triggers_For_Column(QTableWidget* table, int column)
+{
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    if (unsigned(column) < unsigned(table->columnCount()))
+        table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed);
+}
+
+void TWO_TONE_FORM::Set_Row_Background(QTableWidget* table, int row, const QColor& colour)
+{
+    for (int column = 0; column < table->columnCount(); ++column) {
+        if (QTableWidgetItem* item = table->item(row, column))
+            item->setBackground(colour);
+    }
+}
+
+// ---- response combo box ------------------------------------------------------
+
+void TWO_TONE_FORM::on_tableWidget_2_cellDoubleClicked_Decoder_Response(int row, int column)
+{
+    Show_Response_Combobox(row, column, DECODE_RESPONSE_StringList);
+}
+
+void TWO_TONE_FORM::Show_Response_Combobox(int row, int column, QStringList list)
+{
+    Close_Response_Combobox(true);
+
+    auto* combo = new QComboBox;
+    combo->setFrame(false);
+    QFont font(QStringLiteral("Segoe UI"), 11);
+    font.setWeight(QFont::Normal);
+    combo->setFont(font);
+    combo->addItems(list);
+    combo->setCurrentIndex(list.indexOf(Cell_Text(ui->tableWidget_2, row, column)));
+
+    ui->tableWidget_2->setCellWidget(row, column, combo);
+    Table_Cell_Combobox = combo;
+    Combobox_Row = row;
+    Combobox_Column = column;
+    connect(combo, &QComboBox::activated, this, &TWO_TONE_FORM::on_combox_item_changed);
+}
+
+void TWO_TONE_FORM::on_combox_item_changed(int /*index*/)
+{
+    Close_Response_Combobox(true);
+}
+
+bool TWO_TONE_FORM::Response_Combobox_Open() const
+{
+    return Combobox_Row != -1 && Combobox_Column != -1;
+}
+
+void TWO_TONE_FORM::Close_Response_Combobox(bool commit)
+{
+    if (!Response_Combobox_Open())
+        return;
+    const int row = Combobox_Row;
+    const int column = Combobox_Column;
+    Combobox_Row = -1;
+
+    QTableWidget* table = ui->tableWidget_2;
+    QString text;
+    if (QComboBox* combo = Table_Cell_Combobox) {
+        text = combo->currentText();
+        combo->disconnect(this);
+    }
+    Freeze_Headers(table);
+    table->removeCellWidget(row, column); // the table disposes of the combo box
+    if (commit) {
+        QTableWidgetItem* item = New_Cell_Item(text, true);
+        item->setBackground(Current_Row_Colour);
+        table->setItem(row, column, item); // the response rule changes no cell
+        table->setFocus();
+    }
+    Release_Headers(table);
+}
+
+// ---- helpers -----------------------------------------------------------------
+
+bool TWO_TONE_FORM::Drop_Item_Changed(QTableWidget* table)
+{
+    if (table == ui->tableWidget)
+        return disconnect(table, SIGNAL(itemChanged(QTableWidgetItem*)), this,
+                          SLOT(on_tableWidget_itemChanged(QTableWidgetItem*)));
+    return disconnect(table, SIGNAL(itemChanged(QTableWidgetItem*)), this,
+                      SLOT(on_tableWidget_2_itemChanged(QTableWidgetItem*)));
+}
+
+void TWO_TONE_FORM::Make_Item_Changed(QTableWidget* table)
+{
+    if (table == ui->tableWidget)
+        connect(table, SIGNAL(itemChanged(QTableWidgetItem*)), this,
+                SLOT(on_tableWidget_itemChanged(QTableWidgetItem*)), Qt::UniqueConnection);
+    else
+        connect(table, SIGNAL(itemChanged(QTableWidgetItem*)), this,
+                SLOT(on_tableWidget_2_itemChanged(QTableWidgetItem*)), Qt::UniqueConnection);
+}
+
+void TWO_TONE_FORM::Freeze_Headers(QTableWidget* table)
+{
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+}
+
+void TWO_TONE_FORM::Release_Headers(QTableWidget* table)
+{
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+}
+
+Two_Tone_Row TWO_TONE_FORM::Row_Cells(QTableWidget* table, int row) const
+{
+    Two_Tone_Row cells;
+    cells.Tone_1 = Cell_Text(table, row, Tone_1_Column);
+    cells.Tone_2 = Cell_Text(table, row, Tone_2_Column);
+    if (table == ui->tableWidget_2) {
+        cells.Response = Cell_Text(table, row, Response_Column);
+        cells.Name = Cell_Text(table, row, Decode_Name_Column);
+    } else {
+        cells.Name = Cell_Text(table, row, Encode_Name_Column);
+    }
+    return cells;
+}
+
+QString TWO_TONE_FORM::Cell_Text(const QTableWidget* table, int row, int column)
+{
+    const QTableWidgetItem* item = table->item(row, column);
+    return item ? item->text() : QString();
+}
+
+void TWO_TONE_FORM::Set_Cell_Text(QTableWidget* table, int row, int column, const QString& text)
+{
+    if (QTableWidgetItem* item = table->item(row, column))
+        item->setText(text);
+    else
+        table->setItem(row, column, New_Cell_Item(text, table == ui->tableWidget_2 && column == Response_Column));
 }
