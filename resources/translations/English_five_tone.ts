@@ -100,7 +100,7 @@
     <message>
         <location filename="../../forms/five_tone_form.ui" line="440"/>
         <source>停顿码后首码时间</source>
-        <translation>After Pause</translation>
+        <translation>1st After Pause</translation>
     </message>
     <message>
         <location filename="../../forms/five_tone_form.ui" line="482"/>
@@ -115,7 +115,7 @@
     <message>
         <location filename="../../forms/five_tone_form.ui" line="555"/>
         <source>解码标准</source>
-        <translation>Decode Std</translation>
+        <translation>Decode Standard</translation>
     </message>
     <message>
         <location filename="../../forms/five_tone_form.ui" line="597"/>
@@ -335,7 +335,7 @@
     <message>
         <location filename="../../forms/five_tone_form.ui" line="5005"/>
         <source>音长</source>
-        <translation>Tone ms</translation>
+        <translation>Length</translation>
     </message>
     <message>
         <location filename="../../forms/five_tone_form.ui" line="5045"/>
