@@ -255,14 +255,6 @@ private slots:
         QCOMPARE(Encode(QByteArray(Size, char(0xEE))).mid(base, 25), block.mid(base, 25));
     }
 
-    void code_text_keeps_only_code_characters()
-    {
-        QByteArray block(Size, 0);
-        Put(block, 0x101, From_Hex("31 00 32 61 FF 45 46"));
-        Decode(block);
-        QCOMPARE(edit("lineEdit_40")->text(), QStringLiteral("12EF"));
-    }
-
     void codes_are_stored_in_upper_case()
     {
         // Lower-case letters would be dropped by the next decode.
@@ -290,13 +282,6 @@ private slots:
         QCOMPARE(edit("lineEdit_72")->text(), QStringLiteral("A B"));
         QCOMPARE(edit("lineEdit_73")->text(), QStringLiteral("ABCDEFGH"));
         QCOMPARE(Encode(block).mid(0x100 + 34 + 25, 9), QByteArray("ABCDEFGH\0", 9));
-    }
-
-    void name_conversion()
-    {
-        QCOMPARE(Name_String_Array(QStringLiteral("41 42")), QStringLiteral("A")); // " 4" is no byte
-        QCOMPARE(Name_String_Array(QStringLiteral("7e7f01")), QStringLiteral("~\x01"));
-        QCOMPARE(Name_String_Array(QString()), QString());
     }
 
     void erased_block()
@@ -330,24 +315,6 @@ private slots:
         const QByteArray out = Encode(block);
         QCOMPARE(quint8(out.at(0x0E)), quint8(0x2B));
         QCOMPARE(quint8(out.at(0x21)), quint8(36));
-    }
-
-    void zero_block()
-    {
-        QByteArray block(Size, 0);
-        block[0x1F] = char(0xFF);
-        Decode(block);
-        block[0x1F] = 0;
-        Decode(block);
-        for (QComboBox* box : page->findChildren<QComboBox*>())
-            QCOMPARE(box->currentIndex(), 0);
-        for (int bit = 0; bit < 8; ++bit)
-            QVERIFY(!box(bit)->isChecked());
-        for (const Five_Tone_Field& field : Five_Tone_Fields()) {
-            if (field.Kind == Five_Tone_Field_Kind::Code || field.Kind == Five_Tone_Field_Kind::Name)
-                QCOMPARE(edit(field.Widget)->text(), QString());
-        }
-        QCOMPARE(Encode(QByteArray(Size, 0)), QByteArray(Size, 0));
     }
 
     void unused_bytes_survive_an_encode()
