@@ -204,8 +204,8 @@ def policy(h, v):
     return ("sizepolicy", (h, v))
 
 
-def font(spec):
-    return ("font", spec)
+def font(face):
+    return ("font", face)
 
 
 def rect(x, y, w, h):
@@ -285,9 +285,9 @@ def black_divider(name):
     return line(name, "V", style=BLACK_LINE_STYLE)
 
 
-def combo(name, minimum, maximum, font_spec, current_text=None, items=None):
+def combo(name, minimum, maximum, face, current_text=None, items=None):
     props = [("sizePolicy", policy("Preferred", "Preferred")), ("minimumSize", size(*minimum)),
-             ("maximumSize", size(*maximum)), ("font", font(font_spec)), ("autoFillBackground", boolean(False)),
+             ("maximumSize", size(*maximum)), ("font", font(face)), ("autoFillBackground", boolean(False)),
              ("styleSheet", plain(COMBO_STYLE)), ("editable", boolean(False))]
     if current_text is not None:
         props.append(("currentText", tr(current_text)))
