@@ -2,6 +2,9 @@
 
 #include "image/hex_text.h"
 
+#include <QByteArray>
+#include <QDebug>
+
 QString Hex_String_To_Code_String(const QString& hex)
 {
     QString code;
@@ -30,4 +33,20 @@ QString Code_String_To_Hex_String(const QString& code, int bytes)
     while (hex.size() < 2 * bytes)
         hex += QLatin1String("00");
     return hex;
+}
+
+QString Name_String_Array(const QString& hex)
+{
+    QByteArray bytes;
+    for (int pos = 0; pos + 1 < hex.size(); pos += 2)
+        bytes.append(char(Hex_Byte_Or_Zero(hex, pos)));
+    qDebug() << "Name_String_Array" << bytes;
+
+    QString name;
+    for (char byte : bytes) {
+        const int value = static_cast<unsigned char>(byte);
+        if (value >= 0x01 && value <= 0x7E)
+            name += QChar(value);
+    }
+    return name;
 }

@@ -12,6 +12,11 @@
 // last single digit forms a pair by itself.
 QString Hex_String_To_Code_String(const QString& hex);
 
+// The text of a name field: every byte 0x01-0x7E becomes its character;
+// 0x00, 0x7F-0xFF and pairs that are not two hex digits are skipped without
+// ending the name. Writes one debug line with the field's raw bytes.
+QString Name_String_Array(const QString& hex);
+
 // Two upper-case digits per character, then "00" up to 2 x bytes digits.
 // Nothing is cut: callers pass at most `bytes` characters.
 QString Code_String_To_Hex_String(const QString& code, int bytes);

@@ -4,7 +4,6 @@
 #include "pages/signalling/code_text.h"
 
 #include <QByteArray>
-#include <QDebug>
 
 namespace {
 
@@ -92,18 +91,3 @@ QString Five_Tone_Field_Hex(const Five_Tone_Field& field, const QString& text)
     return Code_String_To_Hex_String(kept, field.Width);
 }
 
-QString Name_String_Array(const QString& hex)
-{
-    QByteArray bytes;
-    for (int pos = 0; pos + 1 < hex.size(); pos += 2)
-        bytes.append(char(Hex_Byte_Or_Zero(hex, pos)));
-    qDebug() << "Name_String_Array" << bytes;
-
-    QString name;
-    for (char byte : bytes) {
-        const int value = static_cast<unsigned char>(byte);
-        if (value >= 0x01 && value <= 0x7E)
-            name += QChar(value);
-    }
-    return name;
-}

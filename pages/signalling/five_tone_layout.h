@@ -44,7 +44,3 @@ QString Five_Tone_Field_Text(const Five_Tone_Field& field, QStringView block);
 // A text longer than the field's limit is cut to it.
 QString Five_Tone_Field_Hex(const Five_Tone_Field& field, const QString& text);
 
-// A name field's hex text converted to its text: every byte 0x01-0x7E is
-// kept, 0x00 and 0x7F-0xFF are skipped. Writes one debug line with the raw
-// bytes. A pair that is not two hex digits reads as 0x00.
-QString Name_String_Array(const QString& hex);

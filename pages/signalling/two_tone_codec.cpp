@@ -2,7 +2,6 @@
 
 #include "image/hex_text.h"
 
-#include <QDebug>
 
 #include <limits>
 
@@ -125,21 +124,6 @@ QString Tone_2_Cell_Text(const QString& text)
 
 // ---- names ------------------------------------------------------------------
 
-QString Name_String_Array(const QString& hex)
-{
-    QByteArray bytes;
-    for (int pos = 0; pos < hex.size(); pos += 2)
-        bytes.append(char(Hex_Byte_Or_Zero(hex, pos)));
-    qDebug() << "Name_String_Array" << bytes.toHex(' ');
-
-    QString name;
-    for (char c : bytes) {
-        const uchar b = uchar(c);
-        if (b >= 0x01 && b <= 0x7E)
-            name.append(QChar(b));
-    }
-    return name;
-}
 
 QString Name_To_Hex_String(const QString& name, int byteCount)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pages/signalling/code_text.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -66,9 +68,7 @@ QString Tone_2_Cell_Text(const QString& text);
 
 // ---- names: up to 8 bytes of 0x01..0x7E, padded with 0x00 --------------------
 
-// Every byte 0x01..0x7E becomes its character; other bytes (and pairs that
-// are not two hex digits) are skipped without ending the name.
-QString Name_String_Array(const QString& hex);
+// Names are read with Name_String_Array (code_text.h).
 
 // Two upper-case digits per character, then "00" up to 2 x byteCount digits.
 // Nothing is cut.
