@@ -2,9 +2,7 @@
 
 #include "ui_bluetooth_form.h"
 
-#include "image/data_file_read_write.h"
 #include "pages/settings/settings_block_layout.h"
-#include "widgets/combobyte.h"
 
 #include <QDebug>
 
@@ -18,7 +16,7 @@ BLUETOOTH_FORM::BLUETOOTH_FORM(QWidget* parent)
 
 BLUETOOTH_FORM::~BLUETOOTH_FORM() = default;
 
-QList<BLUETOOTH_FORM::Combo_Row> BLUETOOTH_FORM::Combo_Rows() const
+QList<Settings_Combo_Row> BLUETOOTH_FORM::Combo_Rows() const
 {
     using namespace Settings_Block::Bluetooth;
     // The rows on screen run 64, 66, 65, 68, 67: the widget numbers follow
@@ -35,22 +33,13 @@ QList<BLUETOOTH_FORM::Combo_Row> BLUETOOTH_FORM::Combo_Rows() const
 void BLUETOOTH_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
 {
     qDebug() << "BLUETOOTH_FORM::Set_Windows_Data_From_SP_Read";
-    // A missing region reads as an empty text: every byte then reads as 0.
-    const QString region = Read_Wirte_Temp_File->Read_String_From_Ram_File(Settings_Block::Addr, Settings_Block::Size);
-    for (const Combo_Row& row : Combo_Rows())
-        Set_Combo_From_Byte(row.Combo, region, 2 * row.Byte);
+    Decode_Settings_Rows(Read_Wirte_Temp_File, Combo_Rows());
 }
 
 void BLUETOOTH_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
 {
     qDebug() << "BLUETOOTH_FORM::Get_Windows_Data_To_SP_Write";
-    QString region = Read_Wirte_Temp_File->Read_String_From_Ram_File(Settings_Block::Addr, Settings_Block::Size);
-    if (!Settings_Block::Is_Whole_Region(region))
-        return;
-    for (const Combo_Row& row : Combo_Rows())
-        Put_Combo_Byte(region, row.Byte, row.Combo);
-    region = region.toUpper();
-    Read_Wirte_Temp_File->Write_String_To_Ram_File(Settings_Block::Addr, region);
+    Encode_Settings_Rows(Read_Wirte_Temp_File, Combo_Rows());
 }
 
 void BLUETOOTH_FORM::RetranslatePage()
@@ -65,15 +54,11 @@ void BLUETOOTH_FORM::FillComboLists()
     BT_MIC_GAIN_StringList = Settings_Lists::Translate_List("BLUETOOTH_FORM", Settings_Lists::Bluetooth_Gain());
     BT_SPEAKER_GAIN_StringList = Settings_Lists::Translate_List("BLUETOOTH_FORM", Settings_Lists::Bluetooth_Gain());
 
-    const QList<QPair<QComboBox*, const QStringList*>> fills = {
+    Fill_Combo_Lists({
         {ui->comboBox_0, &OFF_ON_StringList},
         {ui->comboBox_1, &OFF_ON_StringList},
         {ui->comboBox_2, &OFF_ON_StringList},
         {ui->comboBox_4, &BT_MIC_GAIN_StringList},
         {ui->comboBox_3, &BT_SPEAKER_GAIN_StringList},
-    };
-    for (const auto& fill : fills) {
-        fill.first->clear();
-        fill.first->addItems(*fill.second);
-    }
+    });
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pages/settings/settings_rows.h"
+
 #include <QStringList>
 #include <QWidget>
 
@@ -27,13 +29,8 @@ public:
     void RetranslatePage();
 
 private:
-    struct Combo_Row
-    {
-        int Byte;
-        QComboBox* Combo;
-    };
     // The page's byte layout, shared by decoder and encoder.
-    QList<Combo_Row> Combo_Rows() const;
+    QList<Settings_Combo_Row> Combo_Rows() const;
     void FillComboLists();
 
     std::unique_ptr<Ui::BLUETOOTH_FORM> ui;

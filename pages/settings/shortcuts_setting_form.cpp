@@ -2,9 +2,7 @@
 
 #include "ui_shortcuts_setting_form.h"
 
-#include "image/data_file_read_write.h"
 #include "pages/settings/settings_block_layout.h"
-#include "widgets/combobyte.h"
 
 #include <QDebug>
 
@@ -19,7 +17,7 @@ SHORTCUTS_SETTING_FORM::SHORTCUTS_SETTING_FORM(QWidget* parent)
 
 SHORTCUTS_SETTING_FORM::~SHORTCUTS_SETTING_FORM() = default;
 
-QList<SHORTCUTS_SETTING_FORM::Combo_Row> SHORTCUTS_SETTING_FORM::Combo_Rows() const
+QList<Settings_Combo_Row> SHORTCUTS_SETTING_FORM::Combo_Rows() const
 {
     using namespace Settings_Block::Keys;
     // The lock group's second row (type) carries the higher widget number.
@@ -39,22 +37,13 @@ QList<SHORTCUTS_SETTING_FORM::Combo_Row> SHORTCUTS_SETTING_FORM::Combo_Rows() co
 void SHORTCUTS_SETTING_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
 {
     qDebug() << "SHORTCUTS_SETTING_FORM::Set_Windows_Data_From_SP_Read";
-    // A missing region reads as an empty text: every byte then reads as 0.
-    const QString region = Read_Wirte_Temp_File->Read_String_From_Ram_File(Settings_Block::Addr, Settings_Block::Size);
-    for (const Combo_Row& row : Combo_Rows())
-        Set_Combo_From_Byte(row.Combo, region, 2 * row.Byte);
+    Decode_Settings_Rows(Read_Wirte_Temp_File, Combo_Rows());
 }
 
 void SHORTCUTS_SETTING_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
 {
     qDebug() << "SHORTCUTS_SETTING_FORM::Get_Windows_Data_To_SP_Write";
-    QString region = Read_Wirte_Temp_File->Read_String_From_Ram_File(Settings_Block::Addr, Settings_Block::Size);
-    if (!Settings_Block::Is_Whole_Region(region))
-        return;
-    for (const Combo_Row& row : Combo_Rows())
-        Put_Combo_Byte(region, row.Byte, row.Combo);
-    region = region.toUpper();
-    Read_Wirte_Temp_File->Write_String_To_Ram_File(Settings_Block::Addr, region);
+    Encode_Settings_Rows(Read_Wirte_Temp_File, Combo_Rows());
 }
 
 void SHORTCUTS_SETTING_FORM::RetranslatePage()
@@ -71,7 +60,7 @@ void SHORTCUTS_SETTING_FORM::FillComboLists()
     KEY_SHORT_PRESS_StringList = Settings_Lists::Translate_List("SHORTCUTS_SETTING_FORM", Settings_Lists::Key_Short_Press());
     KEY_LONG_PRESS_StringList = Settings_Lists::Translate_List("SHORTCUTS_SETTING_FORM", Settings_Lists::Key_Long_Press());
 
-    const QList<QPair<QComboBox*, const QStringList*>> fills = {
+    Fill_Combo_Lists({
         {ui->comboBox_1, &KEY_SHORT_PRESS_StringList},
         {ui->comboBox_2, &KEY_LONG_PRESS_StringList},
         {ui->comboBox_3, &KEY_SHORT_PRESS_StringList},
@@ -81,9 +70,5 @@ void SHORTCUTS_SETTING_FORM::FillComboLists()
         {ui->comboBox_7, &AUTO_LOCK_StringList},
         {ui->comboBox_9, &LOCK_TYPE_StringList},
         {ui->comboBox_8, &LOCK_DELAY_StringList},
-    };
-    for (const auto& fill : fills) {
-        fill.first->clear();
-        fill.first->addItems(*fill.second);
-    }
+    });
 }

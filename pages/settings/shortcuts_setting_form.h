@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pages/settings/settings_rows.h"
+
 #include <QStringList>
 #include <QWidget>
 
@@ -27,13 +29,8 @@ public:
     void FillComboLists();
 
 private:
-    struct Combo_Row
-    {
-        int Byte;
-        QComboBox* Combo;
-    };
     // The page's byte layout, shared by decoder and encoder.
-    QList<Combo_Row> Combo_Rows() const;
+    QList<Settings_Combo_Row> Combo_Rows() const;
 
     std::unique_ptr<Ui::SHORTCUTS_SETTING_FORM> ui;
     QStringList KEY_SHORT_PRESS_StringList;

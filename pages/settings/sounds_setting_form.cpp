@@ -2,9 +2,7 @@
 
 #include "ui_sounds_setting_form.h"
 
-#include "image/data_file_read_write.h"
 #include "pages/settings/settings_block_layout.h"
-#include "widgets/combobyte.h"
 
 #include <QDebug>
 
@@ -31,7 +29,7 @@ SOUNDS_SETTING_FORM::SOUNDS_SETTING_FORM(QWidget* parent)
 
 SOUNDS_SETTING_FORM::~SOUNDS_SETTING_FORM() = default;
 
-QList<SOUNDS_SETTING_FORM::Combo_Row> SOUNDS_SETTING_FORM::Combo_Rows() const
+QList<Settings_Combo_Row> SOUNDS_SETTING_FORM::Combo_Rows() const
 {
     using namespace Settings_Block::Audio;
     return {
@@ -49,7 +47,7 @@ QList<SOUNDS_SETTING_FORM::Combo_Row> SOUNDS_SETTING_FORM::Combo_Rows() const
     };
 }
 
-QList<SOUNDS_SETTING_FORM::Switch_Row> SOUNDS_SETTING_FORM::Switch_Rows() const
+QList<Settings_Switch_Row> SOUNDS_SETTING_FORM::Switch_Rows() const
 {
     using namespace Settings_Block::Audio;
     return {
@@ -63,26 +61,13 @@ QList<SOUNDS_SETTING_FORM::Switch_Row> SOUNDS_SETTING_FORM::Switch_Rows() const
 void SOUNDS_SETTING_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
 {
     qDebug() << "SOUNDS_SETTING_FORM::Set_Windows_Data_From_SP_Read";
-    // A missing region reads as an empty text: every byte then reads as 0.
-    const QString region = Read_Wirte_Temp_File->Read_String_From_Ram_File(Settings_Block::Addr, Settings_Block::Size);
-    for (const Switch_Row& row : Switch_Rows())
-        row.Check->setChecked(Settings_Block::Read_Switch_Byte(region, row.Byte));
-    for (const Combo_Row& row : Combo_Rows())
-        Set_Combo_From_Byte(row.Combo, region, 2 * row.Byte);
+    Decode_Settings_Rows(Read_Wirte_Temp_File, Combo_Rows(), Switch_Rows());
 }
 
 void SOUNDS_SETTING_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
 {
     qDebug() << "SOUNDS_SETTING_FORM::Get_Windows_Data_To_SP_Write";
-    QString region = Read_Wirte_Temp_File->Read_String_From_Ram_File(Settings_Block::Addr, Settings_Block::Size);
-    if (!Settings_Block::Is_Whole_Region(region))
-        return;
-    for (const Switch_Row& row : Switch_Rows())
-        Settings_Block::Put_Switch_Byte(region, row.Byte, row.Check->isChecked());
-    for (const Combo_Row& row : Combo_Rows())
-        Put_Combo_Byte(region, row.Byte, row.Combo);
-    region = region.toUpper();
-    Read_Wirte_Temp_File->Write_String_To_Ram_File(Settings_Block::Addr, region);
+    Encode_Settings_Rows(Read_Wirte_Temp_File, Combo_Rows(), Switch_Rows());
 }
 
 void SOUNDS_SETTING_FORM::RetranslatePage()
@@ -102,7 +87,7 @@ void SOUNDS_SETTING_FORM::FillComboLists()
     MIC_GAIN_StringList = Settings_Lists::Translate_List("SOUNDS_SETTING_FORM", Settings_Lists::Mic_Gain());
     OFF_ON_StringList = Settings_Lists::Translate_List("SOUNDS_SETTING_FORM", Settings_Lists::Audio_Off_On());
 
-    const QList<QPair<QComboBox*, const QStringList*>> fills = {
+    Fill_Combo_Lists({
         {ui->comboBox_3, &VOICE_TYPE_StringList},
         {ui->comboBox_5, &VOICE_VOLUME_StringList},
         {ui->comboBox_4, &TONE_VOLUME_StringList},
@@ -114,9 +99,5 @@ void SOUNDS_SETTING_FORM::FillComboLists()
         {ui->comboBox_11, &OFF_ON_StringList},
         {ui->comboBox_12, &OFF_ON_StringList},
         {ui->comboBox_13, &OFF_ON_StringList},
-    };
-    for (const auto& fill : fills) {
-        fill.first->clear();
-        fill.first->addItems(*fill.second);
-    }
+    });
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pages/settings/settings_rows.h"
+
 #include <QStringList>
 #include <QWidget>
 
@@ -30,19 +32,9 @@ public:
     void FillComboLists();
 
 private:
-    struct Combo_Row
-    {
-        int Byte;
-        QComboBox* Combo;
-    };
-    struct Switch_Row
-    {
-        int Byte;
-        QCheckBox* Check;
-    };
     // The page's byte layout, shared by decoder and encoder.
-    QList<Combo_Row> Combo_Rows() const;
-    QList<Switch_Row> Switch_Rows() const;
+    QList<Settings_Combo_Row> Combo_Rows() const;
+    QList<Settings_Switch_Row> Switch_Rows() const;
 
     std::unique_ptr<Ui::SOUNDS_SETTING_FORM> ui;
     QStringList VOICE_TYPE_StringList;
