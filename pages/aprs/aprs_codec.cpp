@@ -245,6 +245,8 @@ Path_Hex Path_To_Hex(const QString& text)
             name = entry;
         }
         const QString nameHex = Utf8_Hex_Within(name.left(Callsign_Size), Callsign_Size);
+        if (nameHex.isEmpty() && ssid == 0)
+            continue; // "-" alone: nothing to store, and read back it would be no entry
         path.Entries += nameHex + Repeat_Byte("00", Callsign_Size - nameHex.size() / 2) + Byte_To_Hex(ssid);
         ++path.Count;
     }

@@ -253,19 +253,15 @@ void APRS_FORM::Set_Line_Edit_Validators()
     ui->lineEdit_23->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("^[A-Z0-9\\,\\-]+$")), this));
 
-    struct Range
-    {
-        QLineEdit* Edit;
-        double Top;
-        int Decimals;
-    };
-    for (const Range& range : {Range{ui->lineEdit_5, 90.0, 6}, Range{ui->lineEdit_4, 180.0, 6},
-                               Range{ui->lineEdit_6, 99999.9, 1}}) {
+    const auto number = [this](QLineEdit* edit, double top, int decimals) {
         auto* validator = new CustomDoubleValidator(this);
-        validator->setRange(0.0, range.Top, range.Decimals);
+        validator->setRange(0.0, top, decimals);
         validator->setNotation(QDoubleValidator::StandardNotation);
-        range.Edit->setValidator(validator);
-    }
+        edit->setValidator(validator);
+    };
+    number(ui->lineEdit_5, 90.0, 6);     // latitude
+    number(ui->lineEdit_4, 180.0, 6);    // longitude
+    number(ui->lineEdit_6, 99999.9, 1);  // altitude
 
     // An empty text empties the channel; anything else is normalised.
     ui->tableWidget->setItemDelegateForColumn(

@@ -240,6 +240,7 @@ void Tst_Aprs_Codec::path_encode_data()
     QTest::newRow("empty entries skipped") << "A,,B," << 2 << "41000000000000" "42000000000000";
     QTest::newRow("decoded text") << "ABC-1,DEF," << 2 << "41424300000001" "44454600000000";
     QTest::newRow("empty") << "" << 0 << "";
+    QTest::newRow("neither name nor ssid") << "A,-,-0,-x,-7" << 2 << "41000000000000" "00000000000007";
     QTest::newRow("at most eight") << QStringLiteral("A,").repeated(10) << 8 << QStringLiteral("41000000000000").repeated(8);
 }
 
