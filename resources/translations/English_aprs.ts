@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1">
+<TS version="2.1" language="en_US">
 <context>
     <name>APRS_FORM</name>
     <message>
@@ -19,307 +19,307 @@
         <translation>My Callsign</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="337"/>
+        <location filename="../../forms/aprs_form.ui" line="353"/>
         <source>本机SSID</source>
         <translation>My SSID</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="527"/>
+        <location filename="../../forms/aprs_form.ui" line="559"/>
         <source>本机符号</source>
         <translation>My Symbol</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="720"/>
+        <location filename="../../forms/aprs_form.ui" line="768"/>
         <source>目标呼号</source>
         <translation>Target Callsign</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="822"/>
+        <location filename="../../forms/aprs_form.ui" line="886"/>
         <source>目标SSID</source>
         <translation>Target SSID</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="1026"/>
+        <location filename="../../forms/aprs_form.ui" line="1106"/>
         <source>▼『解码设置』</source>
         <translation>▼『Decoding』</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="1079"/>
+        <location filename="../../forms/aprs_form.ui" line="1159"/>
         <source>A段解码</source>
         <translation>Band A Decoding</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="1149"/>
+        <location filename="../../forms/aprs_form.ui" line="1245"/>
         <source>B段解码</source>
         <translation>Band B Decoding</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="1219"/>
+        <location filename="../../forms/aprs_form.ui" line="1331"/>
         <source>MIC-E解码</source>
         <translation>MIC-E Decoding</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="1289"/>
+        <location filename="../../forms/aprs_form.ui" line="1417"/>
         <source>Position解码</source>
         <translation>Position Decoding</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="1359"/>
+        <location filename="../../forms/aprs_form.ui" line="1503"/>
         <source>Weather解码</source>
         <translation>Weather Decoding</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="1429"/>
+        <location filename="../../forms/aprs_form.ui" line="1589"/>
         <source>Object解码</source>
         <translation>Object Decoding</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="1499"/>
+        <location filename="../../forms/aprs_form.ui" line="1675"/>
         <source>Item解码</source>
         <translation>Item Decoding</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="1569"/>
+        <location filename="../../forms/aprs_form.ui" line="1761"/>
         <source>Status解码</source>
         <translation>Status Decoding</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="1639"/>
+        <location filename="../../forms/aprs_form.ui" line="1847"/>
         <source>Other解码</source>
         <translation>Other Decoding</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="1709"/>
+        <location filename="../../forms/aprs_form.ui" line="1933"/>
         <source>解码CRC校验</source>
         <translation>Decode CRC Check</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="1816"/>
+        <location filename="../../forms/aprs_form.ui" line="2056"/>
         <source>▼『弹窗设置』</source>
         <translation>▼『Pop-ups』</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="1869"/>
+        <location filename="../../forms/aprs_form.ui" line="2109"/>
         <source>MIC-E弹窗</source>
         <translation>MIC-E Pop-up</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="1931"/>
-        <location filename="../../forms/aprs_form.ui" line="2181"/>
-        <location filename="../../forms/aprs_form.ui" line="2431"/>
-        <location filename="../../forms/aprs_form.ui" line="2681"/>
-        <location filename="../../forms/aprs_form.ui" line="2931"/>
-        <location filename="../../forms/aprs_form.ui" line="3181"/>
-        <location filename="../../forms/aprs_form.ui" line="3431"/>
-        <location filename="../../forms/aprs_form.ui" line="4598"/>
-        <location filename="../../forms/aprs_form.ui" line="4903"/>
+        <location filename="../../forms/aprs_form.ui" line="2171"/>
+        <location filename="../../forms/aprs_form.ui" line="2437"/>
+        <location filename="../../forms/aprs_form.ui" line="2703"/>
+        <location filename="../../forms/aprs_form.ui" line="2969"/>
+        <location filename="../../forms/aprs_form.ui" line="3235"/>
+        <location filename="../../forms/aprs_form.ui" line="3501"/>
+        <location filename="../../forms/aprs_form.ui" line="3767"/>
+        <location filename="../../forms/aprs_form.ui" line="5094"/>
+        <location filename="../../forms/aprs_form.ui" line="5415"/>
         <location filename="../../pages/aprs/aprs_lists.cpp" line="24"/>
         <source>关闭</source>
         <translation>Off</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="2066"/>
-        <location filename="../../forms/aprs_form.ui" line="2316"/>
-        <location filename="../../forms/aprs_form.ui" line="2566"/>
-        <location filename="../../forms/aprs_form.ui" line="2816"/>
-        <location filename="../../forms/aprs_form.ui" line="3066"/>
-        <location filename="../../forms/aprs_form.ui" line="3316"/>
-        <location filename="../../forms/aprs_form.ui" line="3566"/>
+        <location filename="../../forms/aprs_form.ui" line="2306"/>
+        <location filename="../../forms/aprs_form.ui" line="2572"/>
+        <location filename="../../forms/aprs_form.ui" line="2838"/>
+        <location filename="../../forms/aprs_form.ui" line="3104"/>
+        <location filename="../../forms/aprs_form.ui" line="3370"/>
+        <location filename="../../forms/aprs_form.ui" line="3636"/>
+        <location filename="../../forms/aprs_form.ui" line="3902"/>
         <source>一直显示</source>
         <translation>Always</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="2119"/>
+        <location filename="../../forms/aprs_form.ui" line="2375"/>
         <source>Position弹窗</source>
         <translation>Position Pop-up</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="2369"/>
+        <location filename="../../forms/aprs_form.ui" line="2641"/>
         <source>Weather弹窗</source>
         <translation>Weather Pop-up</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="2619"/>
+        <location filename="../../forms/aprs_form.ui" line="2907"/>
         <source>Object弹窗</source>
         <translation>Object Pop-up</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="2869"/>
+        <location filename="../../forms/aprs_form.ui" line="3173"/>
         <source>Item弹窗</source>
         <translation>Item Pop-up</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="3119"/>
+        <location filename="../../forms/aprs_form.ui" line="3439"/>
         <source>Status弹窗</source>
         <translation>Status Pop-up</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="3369"/>
+        <location filename="../../forms/aprs_form.ui" line="3705"/>
         <source>Other弹窗</source>
         <translation>Other Pop-up</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="3633"/>
+        <location filename="../../forms/aprs_form.ui" line="3985"/>
         <source>▼『响铃设置』</source>
         <translation>▼『Bells』</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="3686"/>
+        <location filename="../../forms/aprs_form.ui" line="4038"/>
         <source>MIC-E响铃</source>
         <translation>MIC-E Bell</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="3756"/>
+        <location filename="../../forms/aprs_form.ui" line="4124"/>
         <source>Position响铃</source>
         <translation>Position Bell</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="3826"/>
+        <location filename="../../forms/aprs_form.ui" line="4210"/>
         <source>Weather响铃</source>
         <translation>Weather Bell</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="3896"/>
+        <location filename="../../forms/aprs_form.ui" line="4296"/>
         <source>Object响铃</source>
         <translation>Object Bell</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="3966"/>
+        <location filename="../../forms/aprs_form.ui" line="4382"/>
         <source>Item响铃</source>
         <translation>Item Bell</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="4036"/>
+        <location filename="../../forms/aprs_form.ui" line="4468"/>
         <source>Status响铃</source>
         <translation>Status Bell</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="4106"/>
+        <location filename="../../forms/aprs_form.ui" line="4554"/>
         <source>Other响铃</source>
         <translation>Other Bell</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="4213"/>
+        <location filename="../../forms/aprs_form.ui" line="4677"/>
         <source>▼『发码设置』</source>
         <translation>▼『Transmit Settings』</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="4266"/>
+        <location filename="../../forms/aprs_form.ui" line="4730"/>
         <source>发码信道</source>
         <translation>TX Channel</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="4416"/>
+        <location filename="../../forms/aprs_form.ui" line="4896"/>
         <source>发码信标类型</source>
         <translation>Beacon Type</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="4478"/>
+        <location filename="../../forms/aprs_form.ui" line="4958"/>
         <source>固定信标</source>
         <translation>Fixed Beacon</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="4483"/>
+        <location filename="../../forms/aprs_form.ui" line="4963"/>
         <source>GPS信标</source>
         <translation>GPS Beacon</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="4536"/>
+        <location filename="../../forms/aprs_form.ui" line="5032"/>
         <source>自动信标定时</source>
         <translation>Auto Beacon Timer</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="4841"/>
+        <location filename="../../forms/aprs_form.ui" line="5353"/>
         <source>手动发码模式</source>
         <translation>Manual TX Mode</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="4908"/>
+        <location filename="../../forms/aprs_form.ui" line="5420"/>
         <source>PTT开始</source>
         <translation>PTT Start</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="4913"/>
+        <location filename="../../forms/aprs_form.ui" line="5425"/>
         <source>PTT结束</source>
         <translation>PTT End</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="4966"/>
+        <location filename="../../forms/aprs_form.ui" line="5494"/>
         <source>手动发码间隔</source>
         <translation>Manual TX Interval</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="5076"/>
+        <location filename="../../forms/aprs_form.ui" line="5620"/>
         <source>手动发码频段</source>
         <translation>Manual TX Band</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="5138"/>
+        <location filename="../../forms/aprs_form.ui" line="5682"/>
         <source>频段A</source>
         <translation>Band A</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="5143"/>
+        <location filename="../../forms/aprs_form.ui" line="5687"/>
         <source>频段B</source>
         <translation>Band B</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="5148"/>
+        <location filename="../../forms/aprs_form.ui" line="5692"/>
         <source>频段A+B</source>
         <translation>Band A+B</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="5201"/>
+        <location filename="../../forms/aprs_form.ui" line="5761"/>
         <source>发码预载波</source>
         <translation>TX Preamble</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="5436"/>
+        <location filename="../../forms/aprs_form.ui" line="6012"/>
         <source>发码结束延时</source>
         <translation>TX End Delay</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="5671"/>
+        <location filename="../../forms/aprs_form.ui" line="6263"/>
         <source>发码侧音</source>
         <translation>TX Side Tone</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="5755"/>
+        <location filename="../../forms/aprs_form.ui" line="6363"/>
         <source>▼『位置设置』</source>
         <translation>▼『Position』</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="5808"/>
+        <location filename="../../forms/aprs_form.ui" line="6416"/>
         <source>纬度</source>
         <translation>Latitude</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="5975"/>
+        <location filename="../../forms/aprs_form.ui" line="6599"/>
         <source>经度</source>
         <translation>Longitude</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="6142"/>
+        <location filename="../../forms/aprs_form.ui" line="6782"/>
         <source>海拔</source>
         <translation>Altitude</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="6340"/>
+        <location filename="../../forms/aprs_form.ui" line="7012"/>
         <source>▼『路径与描述』</source>
         <translation>▼『Path and Comment』</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="6393"/>
+        <location filename="../../forms/aprs_form.ui" line="7065"/>
         <source>数字中继路径</source>
         <translation>Digipeater Path</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="6495"/>
+        <location filename="../../forms/aprs_form.ui" line="7183"/>
         <source>描述文本内容</source>
         <translation>Comment</translation>
     </message>
     <message>
-        <location filename="../../forms/aprs_form.ui" line="6611"/>
+        <location filename="../../forms/aprs_form.ui" line="7315"/>
         <source>▼『发码信道』</source>
         <translation>▼『Transmit Channels』</translation>
     </message>
