@@ -1,18 +1,541 @@
 #include "pages/aprs/aprs_form.h"
 
+#include "image/data_file_read_write.h"
+#include "image/hex_text.h"
+#include "pages/aprs/aprs_lists.h"
+#include "ui_aprs_form.h"
+#include "widgets/combobyte.h"
+#include "widgets/customdoublevalidator.h"
+#include "widgets/customitemdelegrate.h"
+
+#include <QComboBox>
+#include <QDebug>
+#include <QFile>
+#include <QHeaderView>
+#include <QImageReader>
+#include <QPixmap>
+#include <QRegularExpressionValidator>
+
+// The symbol pictures are compiled into the static core library; its
+// resources have to be registered by hand.
+static void Init_Aprs_Symbol_Resources()
+{
+    Q_INIT_RESOURCE(aprs_symbols);
+}
+
+using namespace Aprs_Codec;
+
+namespace {
+
+const QColor Current_Row_Color(223, 223, 223);
+const QColor Other_Row_Color(255, 255, 255);
+
+const QString Header_Style = QStringLiteral(
+    "QHeaderView::section{\n\tcolor: rgb(56, 245, 250);\n\tbackground-color: rgba(76, 76, 76, 255);\n"
+    "\tborder: 1px solid rgb(110, 110, 110);\n\tpadding: 2px;\n}");
+
+} // namespace
+
 APRS_FORM::APRS_FORM(QWidget* parent)
     : QWidget(parent)
+    , ui(new Ui::APRS_FORM)
 {
+    Init_Aprs_Symbol_Resources();
+    ui->setupUi(this);
+
+    for (const Byte_Field& field : Byte_Fields()) {
+        QWidget* widget = findChild<QWidget*>(QLatin1String(field.Widget));
+        Q_ASSERT(widget);
+        Byte_Field_Widgets.append(widget);
+    }
+
+    // The A- and B-band decoding rows stay hidden; their bytes still pass
+    // through the page.
+    for (QWidget* hidden : {static_cast<QWidget*>(ui->checkBox_7), static_cast<QWidget*>(ui->label_16),
+                            static_cast<QWidget*>(ui->line_11), static_cast<QWidget*>(ui->checkBox_8),
+                            static_cast<QWidget*>(ui->label_17), static_cast<QWidget*>(ui->line_61)})
+        hidden->hide();
+
+    Set_Line_Edit_Validators();
+    Refresh_Symbol_Picture();
+    ui->retranslateUi(this);
+    APRS_Table_Init();
+    FillComboLists();
+    ui->tableWidget->resizeColumnsToContents();
 }
 
-void APRS_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* /*Read_Wirte_Temp_File*/)
-{
-}
-
-void APRS_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* /*Read_Wirte_Temp_File*/)
-{
-}
+APRS_FORM::~APRS_FORM() = default;
 
 void APRS_FORM::RetranslatePage()
 {
+    ui->retranslateUi(this);
+    APRS_Table_Init();
+    FillComboLists();
+    ui->tableWidget->resizeColumnsToContents();
+}
+
+// ---- value lists ------------------------------------------------------------
+
+void APRS_FORM::FillComboLists()
+{
+    WN_StringList = Aprs_Lists::Translated(Aprs_Lists::Wn_Texts);
+    TX_POWER_StringList = Aprs_Lists::Translated(Aprs_Lists::Tx_Power_Texts);
+    TONE_TYPE_StringList = Aprs_Lists::Translated(Aprs_Lists::Tone_Type_Texts);
+    NULL_StringList = Aprs_Lists::Translated(Aprs_Lists::Null_Texts);
+    CTCSS_StringList = Aprs_Lists::Ctcss_Values();
+    DTCSS_StringList = Aprs_Lists::Dcs_Codes();
+    SYMBOL_PRIMARY_StringList = Aprs_Lists::Symbol_Names(false);
+    SYMBOL_ALTERNATE_StringList = Aprs_Lists::Symbol_Names(true);
+    SYMBOL_TABLE_StringList = Aprs_Lists::Translated(Aprs_Lists::Symbol_Table_Texts);
+    SYMBOL_StringList = Aprs_Lists::Symbol_List(SYMBOL_PRIMARY_StringList);
+    MANUAL_INTERVAL_StringList = Aprs_Lists::Translated(Aprs_Lists::Manual_Interval_Texts);
+
+    // The table is filled before the symbols, so the symbol list is the
+    // primary one when it goes into comboBox_4.
+    ui->comboBox_3->clear();
+    ui->comboBox_4->clear();
+    ui->comboBox_11->clear();
+    ui->comboBox_3->insertItems(ui->comboBox_3->count(), SYMBOL_TABLE_StringList);
+    ui->comboBox_4->insertItems(ui->comboBox_4->count(), SYMBOL_StringList);
+    ui->comboBox_11->insertItems(ui->comboBox_11->count(), MANUAL_INTERVAL_StringList);
+}
+
+Channel_Lists APRS_FORM::Channel_Lists() const
+{
+    return {TX_POWER_StringList, WN_StringList, TONE_TYPE_StringList,
+            CTCSS_StringList, DTCSS_StringList, NULL_StringList};
+}
+
+// ---- symbol -------------------------------------------------------------------
+
+void APRS_FORM::Refresh_Symbol_Picture()
+{
+    const QString base = ui->comboBox_3->currentIndex() == 0
+                             ? QStringLiteral(":/ICON/APRS_Symbol/Primary/aprs-symbols-64-0_")
+                             : QStringLiteral(":/ICON/APRS_Symbol/Alternate/aprs-symbols-64-1_");
+    const QString path = base + QStringLiteral("%1").arg(ui->comboBox_4->currentIndex() + 1, 2, 10, QLatin1Char('0'))
+                         + QStringLiteral(".gif");
+    QPixmap picture;
+    if (QFile::exists(path)) {
+        // The pictures carry a .gif name; their content decides the format.
+        QImageReader reader(path);
+        reader.setDecideFormatFromContent(true);
+        picture = QPixmap::fromImage(reader.read());
+    }
+    ui->label_11->setPixmap(picture);
+}
+
+void APRS_FORM::on_comboBox_3_currentIndexChanged(int /*index*/)
+{
+    Refresh_Symbol_Picture();
+    SYMBOL_StringList = Aprs_Lists::Symbol_List(ui->comboBox_3->currentIndex() == 0 ? SYMBOL_PRIMARY_StringList
+                                                                                     : SYMBOL_ALTERNATE_StringList);
+    for (int i = 0; i < ui->comboBox_4->count(); ++i)
+        ui->comboBox_4->setItemText(i, SYMBOL_StringList.value(i));
+}
+
+void APRS_FORM::on_comboBox_4_currentIndexChanged(int /*index*/)
+{
+    Refresh_Symbol_Picture();
+}
+
+// ---- decoder --------------------------------------------------------------------
+
+void APRS_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
+{
+    qDebug() << "APRS_FORM::Set_Windows_Data_From_SP_Read";
+    // A cell combo left open would otherwise commit an earlier image's text.
+    Dismiss_Table_Cell_Combobox();
+
+    // Either case may be stored; the markers below are compared in upper case.
+    const QString Aprs_Settings_String =
+        Read_Wirte_Temp_File->Read_String_From_Ram_File(Block_Addr, Block_Size).toUpper();
+    const QStringView block(Aprs_Settings_String);
+
+    ui->lineEdit_1->setText(Callsign_From_Hex(block.mid(2 * Own_Callsign)));
+    // The symbol table precedes the symbol: its change relabels the symbol
+    // list before the symbol index is applied.
+    const QVector<Byte_Field>& fields = Byte_Fields();
+    for (int i = 0; i < fields.size(); ++i) {
+        const int pos = 2 * fields[i].Offset;
+        if (auto* combo = qobject_cast<QComboBox*>(Byte_Field_Widgets[i]))
+            Set_Combo_From_Byte(combo, block, pos);
+        else if (auto* check = qobject_cast<QCheckBox*>(Byte_Field_Widgets[i]))
+            check->setChecked(Hex_Byte_Or_Zero(block, pos) != 0);
+    }
+    ui->lineEdit_3->setText(Callsign_From_Hex(block.mid(2 * Target_Callsign)));
+
+    // The table's change handling runs for every cell written: the frequency
+    // is normalised and the tone rule applied; the tone value comes last.
+    const Aprs_Codec::Channel_Lists lists = Channel_Lists();
+    for (int row = 0; row < Channel_Count; ++row) {
+        const QStringView record = block.mid(2 * (Channel_Table + Channel_Record_Size * row), 2 * Channel_Record_Size);
+        qDebug() << "ONE_CH_Data_String:" << record;
+        const QStringList cells = Channel_Cells_From_Hex(record, lists);
+        for (int column : {Column_Freq, Column_Wn, Column_Power, Column_Tone_Type, Column_Tone_Value})
+            Set_Cell_Text(row, column, cells[column]);
+    }
+
+    const Position latitude = Position_From_Word(Hex_Le_Or_Zero(block, 2 * Latitude, 4));
+    ui->comboBox_13->setCurrentIndex(latitude.Hemisphere);
+    ui->lineEdit_5->setText(latitude.Text);
+    const Position longitude = Position_From_Word(Hex_Le_Or_Zero(block, 2 * Longitude, 4));
+    ui->comboBox_12->setCurrentIndex(longitude.Hemisphere);
+    ui->lineEdit_4->setText(longitude.Text);
+    // The unit byte is among the one-byte fields above, so it is set by now.
+    ui->lineEdit_6->setText(Altitude_From_Word(Hex_Le_Or_Zero(block, 2 * Altitude, 4),
+                                               ui->comboBox_14->currentIndex() == Altitude_Unit_Feet));
+
+    ui->lineEdit_23->setText(
+        Path_From_Hex(block.mid(2 * Path_Count, 2 * (1 + Path_Max_Entries * Path_Entry_Size))));
+    ui->lineEdit_24->setText(Comment_From_Hex(block.mid(2 * Comment, 2 * Comment_Size)));
+}
+
+// ---- encoder ----------------------------------------------------------------------
+
+void APRS_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
+{
+    qDebug() << "APRS_FORM::Get_Windows_Data_To_SP_Write";
+    QString Aprs_Settings_String = Read_Wirte_Temp_File->Read_String_From_Ram_File(Block_Addr, Block_Size).toUpper();
+    if (Aprs_Settings_String.size() != 2 * Block_Size || !Is_Hex_Text(Aprs_Settings_String))
+        return; // no whole block to patch: write nothing
+    QString& text = Aprs_Settings_String;
+
+    Replace_Hex_Field(text, Own_Callsign, Callsign_Size, Callsign_To_Hex(ui->lineEdit_1->text()));
+    const QVector<Byte_Field>& fields = Byte_Fields();
+    for (int i = 0; i < fields.size(); ++i) {
+        if (auto* combo = qobject_cast<QComboBox*>(Byte_Field_Widgets[i]))
+            Put_Combo_Byte(text, fields[i].Offset, combo);
+        else if (auto* check = qobject_cast<QCheckBox*>(Byte_Field_Widgets[i]))
+            Replace_Hex_Field(text, fields[i].Offset, 1, Byte_To_Hex(check->isChecked() ? 1 : 0));
+    }
+    Replace_Hex_Field(text, Target_Callsign, Callsign_Size, Callsign_To_Hex(ui->lineEdit_3->text()));
+
+    const Aprs_Codec::Channel_Lists lists = Channel_Lists();
+    for (int row = 0; row < Channel_Count; ++row) {
+        QStringList cells;
+        for (int column = 0; column < Column_Count; ++column)
+            cells.append(Cell_Text(row, column));
+        Replace_Hex_Field(text, Channel_Table + Channel_Record_Size * row, Channel_Record_Size,
+                          Channel_Hex_From_Cells(cells, lists));
+    }
+
+    Replace_Hex_Field(text, Latitude, 4,
+                      Le_To_Hex(Position_To_Word(ui->lineEdit_5->text(), ui->comboBox_13->currentIndex()), 4));
+    Replace_Hex_Field(text, Latitude_Scale, 4, Le_To_Hex(Position_Scale_Value, 4));
+    Replace_Hex_Field(text, Longitude, 4,
+                      Le_To_Hex(Position_To_Word(ui->lineEdit_4->text(), ui->comboBox_12->currentIndex()), 4));
+    Replace_Hex_Field(text, Longitude_Scale, 4, Le_To_Hex(Position_Scale_Value, 4));
+    Replace_Hex_Field(text, Altitude, 4,
+                      Le_To_Hex(Altitude_To_Word(ui->lineEdit_6->text(),
+                                                 ui->comboBox_14->currentIndex() == Altitude_Unit_Feet),
+                                4));
+    Replace_Hex_Field(text, Altitude_Scale, 4, Le_To_Hex(Altitude_Scale_Value, 4));
+
+    // Entry slots behind the new count keep what the image held.
+    const Path_Hex path = Path_To_Hex(ui->lineEdit_23->text());
+    Replace_Hex_Field(text, Path_Count, 1, Byte_To_Hex(path.Count));
+    Replace_Hex_Field(text, Path_Entries, Path_Entry_Size * path.Count, path.Entries);
+
+    Replace_Hex_Field(text, Comment, Comment_Size, Comment_To_Hex(ui->lineEdit_24->text()));
+
+    Read_Wirte_Temp_File->Write_String_To_Ram_File(Block_Addr, text);
+}
+
+// ---- validators ------------------------------------------------------------------------
+
+void APRS_FORM::Set_Line_Edit_Validators()
+{
+    auto* callsign = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[A-Z0-9]+")), this);
+    ui->lineEdit_1->setValidator(callsign);
+    ui->lineEdit_3->setValidator(callsign);
+
+    ui->lineEdit_23->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("^[A-Z0-9\\,\\-]+$")), this));
+
+    const auto number = [this](QLineEdit* edit, double top, int decimals) {
+        auto* validator = new CustomDoubleValidator(this);
+        validator->setRange(0.0, top, decimals);
+        validator->setNotation(QDoubleValidator::StandardNotation);
+        edit->setValidator(validator);
+    };
+    number(ui->lineEdit_5, 90.0, 6);     // latitude
+    number(ui->lineEdit_4, 180.0, 6);    // longitude
+    number(ui->lineEdit_6, 99999.9, 1);  // altitude
+
+    // An empty text empties the channel; anything else is normalised.
+    ui->tableWidget->setItemDelegateForColumn(
+        Column_Freq, new CustomItemDelegrate(QRegularExpression(QStringLiteral("^$|^[0-9\\.]+$")), this));
+}
+
+// ---- transmit-channel table ----------------------------------------------------------------
+
+void APRS_FORM::Connect_Item_Changed()
+{
+    connect(ui->tableWidget, SIGNAL(itemChanged(QTableWidgetItem*)), this,
+            SLOT(on_tableWidget_itemChanged(QTableWidgetItem*)), Qt::UniqueConnection);
+}
+
+void APRS_FORM::Disconnect_Item_Changed()
+{
+    // The same string-based form as the by-name connection made by setupUi.
+    disconnect(ui->tableWidget, SIGNAL(itemChanged(QTableWidgetItem*)), this,
+               SLOT(on_tableWidget_itemChanged(QTableWidgetItem*)));
+}
+
+QString APRS_FORM::Cell_Text(int row, int column) const
+{
+    const QTableWidgetItem* item = ui->tableWidget->item(row, column);
+    return item ? item->text() : QString();
+}
+
+void APRS_FORM::Set_Cell_Text(int row, int column, const QString& text)
+{
+    if (QTableWidgetItem* item = ui->tableWidget->item(row, column))
+        item->setText(text);
+}
+
+void APRS_FORM::Set_Row_Background(int row, const QColor& color)
+{
+    for (int column = 0; column < ui->tableWidget->columnCount(); ++column) {
+        if (QTableWidgetItem* item = ui->tableWidget->item(row, column))
+            item->setBackground(QBrush(color));
+    }
+}
+
+void APRS_FORM::APRS_Table_Init()
+{
+    Dismiss_Table_Cell_Combobox();
+    Disconnect_Item_Changed();
+
+    QTableWidget* table = ui->tableWidget;
+    table->setRowCount(Channel_Count);
+    table->setColumnCount(Column_Count);
+    table->setHorizontalHeaderLabels({tr("发码频率[MHz]"), tr("发码功率"), tr("宽窄带"), tr("亚音类型"), tr("亚音数值")});
+    QStringList rowLabels;
+    for (int row = 0; row < Channel_Count; ++row)
+        rowLabels.append(QString::number(row));
+    table->setVerticalHeaderLabels(rowLabels);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->horizontalHeader()->setStyleSheet(Header_Style);
+    table->verticalHeader()->setStyleSheet(Header_Style);
+    table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+
+    for (int row = 0; row < Channel_Count; ++row) {
+        for (int column = 0; column < Column_Count; ++column) {
+            auto* item = new QTableWidgetItem(QString());
+            item->setTextAlignment(Qt::AlignCenter);
+            table->setItem(row, column, item);
+        }
+    }
+    Connect_Item_Changed();
+}
+
+void APRS_FORM::on_tableWidget_cellDoubleClicked(int row, int column)
+{
+    qDebug() << "on_tableWidget_cellDoubleClicked";
+    QTableWidget* table = ui->tableWidget;
+    if (column == Column_Freq)
+        table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+
+    if (Cell_Text(row, Column_Freq).isEmpty()) {
+        // An empty channel: whatever was clicked, its frequency is entered first.
+        table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+        Disconnect_Item_Changed();
+        Set_Cell_Text(row, Column_Freq, QString());
+        if (QTableWidgetItem* item = table->item(row, Column_Freq)) {
+            table->editItem(item);
+            table->setEditTriggers(QAbstractItemView::EditKeyPressed);
+            table->scrollToItem(item);
+        }
+        table->clearSelection();
+        Connect_Item_Changed();
+        return;
+    }
+
+    switch (column) {
+    case Column_Power: on_tableWidget_cellDoubleClicked_Tx_Power(row, column); break;
+    case Column_Wn: on_tableWidget_cellDoubleClicked_WN(row, column); break;
+    case Column_Tone_Type: on_tableWidget_cellDoubleClicked_Tone_Type(row, column); break;
+    case Column_Tone_Value: {
+        const QString toneType = Cell_Text(row, Column_Tone_Type);
+        if (toneType == TONE_TYPE_StringList.value(1))
+            on_tableWidget_cellDoubleClicked_CTCSS_Value(row, column);
+        else if (toneType == TONE_TYPE_StringList.value(2))
+            on_tableWidget_cellDoubleClicked_DTCSS_Value(row, column);
+        else
+            on_tableWidget_cellDoubleClicked_NULL(row, column);
+        break;
+    }
+    default: break; // the frequency: the column's line editor opens
+    }
+}
+
+void APRS_FORM::on_tableWidget_cellDoubleClicked_Tx_Power(int row, int column)
+{
+    Create_Table_Cell_Combobox(row, column, TX_POWER_StringList);
+}
+
+void APRS_FORM::on_tableWidget_cellDoubleClicked_WN(int row, int column)
+{
+    Create_Table_Cell_Combobox(row, column, WN_StringList);
+}
+
+void APRS_FORM::on_tableWidget_cellDoubleClicked_Tone_Type(int row, int column)
+{
+    Create_Table_Cell_Combobox(row, column, TONE_TYPE_StringList);
+}
+
+void APRS_FORM::on_tableWidget_cellDoubleClicked_CTCSS_Value(int row, int column)
+{
+    Create_Table_Cell_Combobox(row, column, CTCSS_StringList);
+}
+
+void APRS_FORM::on_tableWidget_cellDoubleClicked_DTCSS_Value(int row, int column)
+{
+    Create_Table_Cell_Combobox(row, column, DTCSS_StringList);
+}
+
+void APRS_FORM::on_tableWidget_cellDoubleClicked_NULL(int row, int column)
+{
+    Create_Table_Cell_Combobox(row, column, NULL_StringList);
+}
+
+void APRS_FORM::Create_Table_Cell_Combobox(int row, int column, const QStringList& items)
+{
+    Dismiss_Table_Cell_Combobox();
+
+    auto* combo = new QComboBox(ui->tableWidget);
+    combo->setFrame(false);
+    QFont font(QStringLiteral("Segoe UI"), 11);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    combo->setFont(font);
+    combo->addItems(items);
+    combo->setCurrentIndex(int(items.indexOf(Cell_Text(row, column))));
+    ui->tableWidget->setCellWidget(row, column, combo);
+    combo->hidePopup();
+
+    Table_Cell_Combobox = combo;
+    Table_Cell_Combobox_Row = row;
+    Table_Cell_Combobox_Column = column;
+    connect(combo, &QComboBox::activated, this, &APRS_FORM::on_combox_item_changed);
+}
+
+void APRS_FORM::on_combox_item_changed(int /*index*/)
+{
+    const int row = Table_Cell_Combobox_Row;
+    const int column = Table_Cell_Combobox_Column;
+    if (row < 0 || column < 0)
+        return;
+    QTableWidget* table = ui->tableWidget;
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+
+    const QString text = Table_Cell_Combobox ? Table_Cell_Combobox->currentText() : Cell_Text(row, column);
+    if (Table_Cell_Combobox)
+        Table_Cell_Combobox->disconnect(this);
+    table->removeCellWidget(row, column); // deleted later by the table
+    Table_Cell_Combobox_Row = -1;
+
+    // Written while the change handling is connected: a new tone type
+    // brings its tone value along.
+    auto* item = new QTableWidgetItem(text);
+    table->setItem(row, column, item);
+    Disconnect_Item_Changed();
+    item->setTextAlignment(Qt::AlignCenter);
+    item->setBackground(QBrush(Current_Row_Color));
+    Connect_Item_Changed();
+
+    table->setFocus(Qt::OtherFocusReason);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+}
+
+void APRS_FORM::Dismiss_Table_Cell_Combobox()
+{
+    if (Table_Cell_Combobox_Row >= 0 && Table_Cell_Combobox_Column >= 0) {
+        if (Table_Cell_Combobox) {
+            Table_Cell_Combobox->disconnect(this);
+            Table_Cell_Combobox->hidePopup();
+            if (ui->tableWidget->cellWidget(Table_Cell_Combobox_Row, Table_Cell_Combobox_Column) == Table_Cell_Combobox)
+                ui->tableWidget->removeCellWidget(Table_Cell_Combobox_Row, Table_Cell_Combobox_Column);
+        }
+    }
+    Table_Cell_Combobox_Row = -1;
+}
+
+void APRS_FORM::on_tableWidget_currentCellChanged(int currentRow, int currentColumn, int previousRow,
+                                                  int /*previousColumn*/)
+{
+    qDebug() << "on_tableWidget_currentCellChanged";
+    if (Table_Cell_Combobox_Row != -1 && Table_Cell_Combobox_Column != -1)
+        on_combox_item_changed(0);
+
+    QTableWidget* table = ui->tableWidget;
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    if (currentColumn >= 0 && currentColumn < Column_Count)
+        table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    if (currentRow == previousRow)
+        return;
+
+    Disconnect_Item_Changed();
+    if (currentRow >= 0 && currentRow < table->rowCount())
+        Set_Row_Background(currentRow, Current_Row_Color);
+    if (previousRow >= 0 && previousRow < table->rowCount())
+        Set_Row_Background(previousRow, Other_Row_Color);
+    Connect_Item_Changed();
+}
+
+void APRS_FORM::on_tableWidget_itemChanged(QTableWidgetItem* item)
+{
+    qDebug() << "on_tableWidget_itemChanged";
+    Disconnect_Item_Changed();
+    QTableWidget* table = ui->tableWidget;
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    if (item && item->tableWidget()) {
+        if (item->column() == Column_Freq)
+            on_tableWidget_itemChanged_Freq(item);
+        else if (item->column() == Column_Tone_Type)
+            on_tableWidget_itemChanged_Tone_Type(item);
+    }
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Connect_Item_Changed();
+}
+
+void APRS_FORM::on_tableWidget_itemChanged_Freq(QTableWidgetItem* item)
+{
+    const int row = item->row();
+    if (item->text().isEmpty()) {
+        for (int column = Column_Power; column < Column_Count; ++column)
+            Set_Cell_Text(row, column, QString());
+        return;
+    }
+    item->setText(Normalize_Freq_String(item->text()));
+
+    const QString defaults[Column_Count] = {QString(), TX_POWER_StringList.value(2), WN_StringList.value(0),
+                                            TONE_TYPE_StringList.value(0), NULL_StringList.value(0)};
+    for (int column = Column_Power; column < Column_Count; ++column) {
+        if (Cell_Text(row, column).isEmpty())
+            Set_Cell_Text(row, column, defaults[column]);
+    }
+}
+
+void APRS_FORM::on_tableWidget_itemChanged_Tone_Type(QTableWidgetItem* item)
+{
+    const int row = item->row();
+    const QString toneType = item->text();
+    const QString value = Cell_Text(row, Column_Tone_Value);
+    if (toneType == TONE_TYPE_StringList.value(0)) {
+        Set_Cell_Text(row, Column_Tone_Value, NULL_StringList.value(0));
+    } else if (toneType == TONE_TYPE_StringList.value(1)) {
+        if (!CTCSS_StringList.contains(value))
+            Set_Cell_Text(row, Column_Tone_Value, CTCSS_StringList.value(0));
+    } else if (toneType == TONE_TYPE_StringList.value(2)) {
+        if (!DTCSS_StringList.contains(value))
+            Set_Cell_Text(row, Column_Tone_Value, DTCSS_StringList.value(0));
+    }
 }

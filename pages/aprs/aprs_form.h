@@ -1,18 +1,94 @@
 #pragma once
 
+#include "pages/aprs/aprs_codec.h"
+
+#include <QPointer>
+#include <QStringList>
+#include <QVector>
 #include <QWidget>
+#include <memory>
 
 class DATA_FILE_READ_WRITE;
+class QComboBox;
+class QTableWidgetItem;
 
-// Placeholder until the page is built: takes part in decode and encode
-// without touching the image.
+namespace Ui {
+class APRS_FORM;
+}
+
+// The APRS settings page: callsigns, symbol, decoding filters with their
+// pop-ups and bells, the eight transmit channels, beacon and transmit timing,
+// fixed position, digipeater path and comment, all in APRS_Block.
 class APRS_FORM : public QWidget
 {
     Q_OBJECT
 public:
     explicit APRS_FORM(QWidget* parent = nullptr);
+    ~APRS_FORM() override;
 
     void Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File);
     void Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File);
     void RetranslatePage();
+    // Rebuilds the value lists in the current language and refills the
+    // symbol-table, symbol and manual-interval combo boxes (their selections
+    // start over at the first entry).
+    void FillComboLists();
+
+private slots:
+    void on_comboBox_3_currentIndexChanged(int index);
+    void on_comboBox_4_currentIndexChanged(int index);
+    void on_tableWidget_cellDoubleClicked(int row, int column);
+    void on_tableWidget_currentCellChanged(int currentRow, int currentColumn, int previousRow, int previousColumn);
+    void on_tableWidget_itemChanged(QTableWidgetItem* item);
+
+private:
+    void Set_Line_Edit_Validators();
+    void APRS_Table_Init();
+    void Refresh_Symbol_Picture();
+
+    // Cell combo boxes of the transmit-channel table.
+    void on_tableWidget_cellDoubleClicked_Tx_Power(int row, int column);
+    void on_tableWidget_cellDoubleClicked_WN(int row, int column);
+    void on_tableWidget_cellDoubleClicked_Tone_Type(int row, int column);
+    void on_tableWidget_cellDoubleClicked_CTCSS_Value(int row, int column);
+    void on_tableWidget_cellDoubleClicked_DTCSS_Value(int row, int column);
+    void on_tableWidget_cellDoubleClicked_NULL(int row, int column);
+    void Create_Table_Cell_Combobox(int row, int column, const QStringList& items);
+    void on_combox_item_changed(int index);
+    // Takes an open cell combo away without writing its text into the cell.
+    void Dismiss_Table_Cell_Combobox();
+
+    // Change handling of the table's cells.
+    void on_tableWidget_itemChanged_Freq(QTableWidgetItem* item);
+    void on_tableWidget_itemChanged_Tone_Type(QTableWidgetItem* item);
+    // The page's own cell writes are bracketed by these two, so that they do
+    // not come back into the change handling.
+    void Connect_Item_Changed();
+    void Disconnect_Item_Changed();
+
+    QString Cell_Text(int row, int column) const;
+    void Set_Cell_Text(int row, int column, const QString& text);
+    void Set_Row_Background(int row, const QColor& color);
+    Aprs_Codec::Channel_Lists Channel_Lists() const;
+
+    std::unique_ptr<Ui::APRS_FORM> ui;
+    // Widgets of the block's one-byte fields, in the order of Aprs_Codec::Byte_Fields().
+    QVector<QWidget*> Byte_Field_Widgets;
+
+    QStringList SYMBOL_TABLE_StringList;
+    QStringList SYMBOL_StringList;
+    QStringList SYMBOL_PRIMARY_StringList;
+    QStringList SYMBOL_ALTERNATE_StringList;
+    QStringList TX_POWER_StringList;
+    QStringList WN_StringList;
+    QStringList TONE_TYPE_StringList;
+    QStringList CTCSS_StringList;
+    QStringList DTCSS_StringList;
+    QStringList NULL_StringList;
+    QStringList MANUAL_INTERVAL_StringList;
+
+    // The combo box last placed in a cell; the table owns it.
+    QPointer<QComboBox> Table_Cell_Combobox;
+    int Table_Cell_Combobox_Row = -1;
+    int Table_Cell_Combobox_Column = -1;
 };

@@ -1,0 +1,393 @@
+#include "pages/aprs/aprs_codec.h"
+
+#include "image/hex_text.h"
+
+#include <QByteArray>
+
+#include <cmath>
+#include <limits>
+
+namespace Aprs_Codec {
+
+namespace {
+
+constexpr qint64 Degree_Scale = 10000000; // degrees x 10^7 in a position word
+constexpr qint64 Int32_Max = std::numeric_limits<qint32>::max();
+
+QByteArray Bytes_Of(QStringView hex)
+{
+    QByteArray bytes;
+    bytes.reserve(hex.size() / 2);
+    for (int pos = 0; pos + 1 < hex.size(); pos += 2)
+        bytes.append(char(Hex_Byte_Or_Zero(hex, pos)));
+    return bytes;
+}
+
+QString Hex_Of(const QByteArray& bytes)
+{
+    return QString::fromLatin1(bytes.toHex()).toUpper();
+}
+
+QString Repeat_Byte(const char* byteHex, int count)
+{
+    return QString::fromLatin1(byteHex).repeated(count);
+}
+
+// A typed number; anything that is no finite number reads as 0.
+double Number_Or_Zero(const QString& text)
+{
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    return ok && std::isfinite(value) ? value : 0.0;
+}
+
+// Truncated toward zero and held within the signed 32-bit range.
+qint64 Truncate_To_Int32(double value)
+{
+    if (value >= double(Int32_Max))
+        return Int32_Max;
+    if (value <= -double(Int32_Max))
+        return -Int32_Max;
+    return qint64(value);
+}
+
+// Tenths as "whole.tenth".
+QString Tenths_Text(qint64 tenths)
+{
+    return QString::number(tenths / 10) + QLatin1Char('.') + QString::number(tenths % 10);
+}
+
+const QString& Entry_Or_First(const QStringList& list, int index)
+{
+    static const QString none;
+    if (list.isEmpty())
+        return none;
+    return index >= 0 && index < list.size() ? list.at(index) : list.first();
+}
+
+} // namespace
+
+const QVector<Byte_Field>& Byte_Fields()
+{
+    static const QVector<Byte_Field> fields = {
+        {0x06, Byte_Kind::Index, "comboBox_1"},  // own SSID
+        {0x07, Byte_Kind::Index, "comboBox_3"},  // symbol table
+        {0x08, Byte_Kind::Index, "comboBox_4"},  // symbol
+        {0x09, Byte_Kind::Flag, "checkBox_7"},   // A-band decoding (hidden row)
+        {0x0A, Byte_Kind::Flag, "checkBox_8"},   // B-band decoding (hidden row)
+        {0x0B, Byte_Kind::Flag, "checkBox_9"},   // MIC-E
+        {0x0C, Byte_Kind::Flag, "checkBox_10"},  // position
+        {0x0D, Byte_Kind::Flag, "checkBox_11"},  // weather
+        {0x0E, Byte_Kind::Flag, "checkBox_12"},  // object
+        {0x0F, Byte_Kind::Flag, "checkBox_13"},  // item
+        {0x10, Byte_Kind::Flag, "checkBox_14"},  // status
+        {0x11, Byte_Kind::Flag, "checkBox_15"},  // other
+        {0x12, Byte_Kind::Index, "comboBox_32"}, // pop-up times, same seven kinds
+        {0x13, Byte_Kind::Index, "comboBox_33"},
+        {0x14, Byte_Kind::Index, "comboBox_34"},
+        {0x15, Byte_Kind::Index, "comboBox_35"},
+        {0x16, Byte_Kind::Index, "comboBox_36"},
+        {0x17, Byte_Kind::Index, "comboBox_37"},
+        {0x18, Byte_Kind::Index, "comboBox_38"},
+        {0x19, Byte_Kind::Flag, "checkBox_39"},  // bells, same seven kinds
+        {0x1A, Byte_Kind::Flag, "checkBox_40"},
+        {0x1B, Byte_Kind::Flag, "checkBox_41"},
+        {0x1C, Byte_Kind::Flag, "checkBox_42"},
+        {0x1D, Byte_Kind::Flag, "checkBox_43"},
+        {0x1E, Byte_Kind::Flag, "checkBox_44"},
+        {0x1F, Byte_Kind::Flag, "checkBox_45"},
+        {0x20, Byte_Kind::Flag, "checkBox_46"},  // CRC check
+        {0x27, Byte_Kind::Index, "comboBox_5"},  // target SSID
+        {0xC8, Byte_Kind::Index, "comboBox_31"}, // transmit channel
+        {0xC9, Byte_Kind::Index, "comboBox_6"},  // beacon type
+        {0xCA, Byte_Kind::Index, "comboBox_7"},  // manual transmit mode
+        {0xCB, Byte_Kind::Index, "comboBox_8"},  // beacon timer
+        {0xE4, Byte_Kind::Index, "comboBox_14"}, // altitude unit
+        {0xE5, Byte_Kind::Index, "comboBox_9"},  // transmit preamble
+        {0xE6, Byte_Kind::Index, "comboBox_10"}, // transmit end delay
+        {0xE7, Byte_Kind::Flag, "checkBox_47"},  // side tone
+        {0xE8, Byte_Kind::Index, "comboBox_11"}, // manual transmit interval
+        {0xE9, Byte_Kind::Index, "comboBox_15"}, // manual transmit band
+    };
+    return fields;
+}
+
+QString Utf8_Hex_Within(const QString& text, int maxBytes)
+{
+    QByteArray bytes = text.toUtf8();
+    if (bytes.size() > maxBytes) {
+        int cut = maxBytes;
+        // A continuation byte at the cut means the character there would be split.
+        while (cut > 0 && (quint8(bytes.at(cut)) & 0xC0) == 0x80)
+            --cut;
+        bytes.truncate(cut);
+    }
+    return Hex_Of(bytes);
+}
+
+// ---- callsigns --------------------------------------------------------------
+
+QString Callsign_From_Hex(QStringView hex)
+{
+    QByteArray bytes = Bytes_Of(hex.left(2 * Callsign_Size));
+    bytes.replace(char(0xFF), QByteArray());
+    return QString::fromUtf8(bytes);
+}
+
+QString Callsign_To_Hex(const QString& text)
+{
+    const QString hex = Utf8_Hex_Within(text, Callsign_Size);
+    return hex + Repeat_Byte("FF", Callsign_Size - hex.size() / 2);
+}
+
+// ---- position and altitude ---------------------------------------------------
+
+Position Position_From_Word(quint32 word)
+{
+    const qint32 value = qint32(word);
+    const qint64 magnitude = value < 0 ? -qint64(value) : qint64(value);
+    const qint64 degrees = magnitude / Degree_Scale;
+    const qint64 minutes = magnitude % Degree_Scale; // minutes x 10^5
+    // Millionths of a degree are minutes x 10^5 / 6. The encoder truncates
+    // its product and may land one below the exact word; taking (minutes + 1)
+    // / 6 gives the text whose encoding returns this very word, so a decoded
+    // position comes back unchanged.
+    // Beyond 214.748364 degrees the encoder's product would not fit its
+    // 32-bit word; such a word (no real position) shows that largest text.
+    const qint64 micro = qMin(degrees * 1000000 + (minutes + 1) / 6, Int32_Max / 10);
+    Position position;
+    position.Text = QString::number(micro / 1000000) + QLatin1Char('.')
+                    + QStringLiteral("%1").arg(micro % 1000000, 6, 10, QLatin1Char('0'));
+    position.Hemisphere = value < 0 ? 1 : 0;
+    return position;
+}
+
+quint32 Position_To_Word(const QString& text, int hemisphere)
+{
+    // Truncated, not rounded: 50.00140 gives 500013999, one below the text.
+    const qint64 scaled = Truncate_To_Int32(Number_Or_Zero(text) * 10000000.0);
+    const qint64 degrees = scaled / Degree_Scale;
+    const qint64 fraction = scaled - degrees * Degree_Scale; // of a degree, x 10^7
+    qint64 word = degrees * Degree_Scale + fraction * 60 / 100;
+    if (hemisphere != 0)
+        word = -word;
+    return quint32(qint32(word));
+}
+
+QString Altitude_From_Word(quint32 word, bool feet)
+{
+    const qint64 millimetres = (word & 0x80000000u) ? 0 : qint64(word);
+    if (feet)
+        return Tenths_Text(qRound64(double(millimetres) * 3.2808399 / 100.0));
+    // Rounded in whole numbers, so that 88350 shows 88.4 and not 88.3.
+    return Tenths_Text((millimetres + 50) / 100);
+}
+
+quint32 Altitude_To_Word(const QString& text, bool feet)
+{
+    double millimetres = Number_Or_Zero(text) * 1000.0;
+    if (feet)
+        millimetres *= 0.3048;
+    return quint32(qint32(Truncate_To_Int32(millimetres)));
+}
+
+// ---- digipeater path ------------------------------------------------------------
+
+QString Path_From_Hex(QStringView hex)
+{
+    const int count = Hex_Byte_Or_Zero(hex, 0);
+    if (count == 0 || count > Path_Max_Entries)
+        return QString();
+    QString text;
+    for (int i = 0; i < count; ++i) {
+        const int pos = 2 + 2 * Path_Entry_Size * i;
+        QByteArray name = Bytes_Of(hex.mid(pos, 2 * Callsign_Size));
+        name.replace(char(0xFF), QByteArray());
+        name.replace(char(0x00), QByteArray());
+        const int ssid = Hex_Byte_Or_Zero(hex, pos + 2 * Callsign_Size);
+        text += QString::fromUtf8(name);
+        if (ssid > 0)
+            text += QLatin1Char('-') + QString::number(ssid);
+        text += QLatin1Char(',');
+    }
+    return text;
+}
+
+Path_Hex Path_To_Hex(const QString& text)
+{
+    Path_Hex path;
+    QString rest = text;
+    while (!rest.isEmpty() && path.Count < Path_Max_Entries) {
+        QString entry;
+        const int comma = int(rest.indexOf(QLatin1Char(',')));
+        if (comma >= 0) {
+            entry = rest.left(comma);
+            rest = rest.mid(comma + 1);
+        } else {
+            entry = rest;
+            rest.clear();
+        }
+        if (entry.isEmpty())
+            continue; // ",," or a leading ","
+        QString name = entry;
+        int ssid = 0;
+        if (entry.contains(QLatin1Char('-'))) {
+            if (entry.size() > 8)
+                entry.truncate(9); // may cut the "-" off
+        }
+        const int dash = int(entry.indexOf(QLatin1Char('-')));
+        if (dash >= 0) {
+            name = entry.left(dash);
+            bool ok = false;
+            const int value = entry.mid(dash + 1).left(2).toInt(&ok, 10);
+            ssid = ok && value >= 0 && value <= 99 ? value : 0;
+        } else {
+            name = entry;
+        }
+        const QString nameHex = Utf8_Hex_Within(name.left(Callsign_Size), Callsign_Size);
+        if (nameHex.isEmpty() && ssid == 0)
+            continue; // "-" alone: nothing to store, and read back it would be no entry
+        path.Entries += nameHex + Repeat_Byte("00", Callsign_Size - nameHex.size() / 2) + Byte_To_Hex(ssid);
+        ++path.Count;
+    }
+    return path;
+}
+
+// ---- comment ------------------------------------------------------------------------
+
+QString Comment_From_Hex(QStringView hex)
+{
+    QString digits = hex.left(2 * Comment_Size).toString().toUpper();
+    // The text ends where the padding begins: 0x00 written by the encoder,
+    // 0xFF in an erased block.
+    while (digits.size() >= 2 && (digits.endsWith(QLatin1String("00")) || digits.endsWith(QLatin1String("FF"))))
+        digits.chop(2);
+    digits.remove(QStringLiteral("000000"));
+    QString text = QString::fromUtf8(Bytes_Of(digits));
+    while (text.endsWith(QChar(0)))
+        text.chop(1);
+    return text;
+}
+
+QString Comment_To_Hex(const QString& text)
+{
+    const QString hex = Utf8_Hex_Within(text, Comment_Size);
+    return hex + Repeat_Byte("00", Comment_Size - hex.size() / 2);
+}
+
+// ---- transmit channels ------------------------------------------------------------------
+
+QString Frequency_Text_From_Hz(quint32 hz)
+{
+    const QString digits = QStringLiteral("%1").arg(hz, 7, 10, QLatin1Char('0'));
+    return digits.left(digits.size() - 6) + QLatin1Char('.') + digits.right(6);
+}
+
+QString Normalize_Freq_String(const QString& text)
+{
+    QString whole = text;
+    QString fraction = QStringLiteral("0");
+    const int dot = int(text.indexOf(QLatin1Char('.')));
+    if (dot >= 0) {
+        whole = text.left(dot);
+        fraction = text.mid(dot + 1).leftJustified(6, QLatin1Char('0'), true);
+    }
+    bool ok = false;
+    qint64 mhz = whole.toInt(&ok, 10);
+    if (!ok)
+        mhz = 0;
+    qint64 micro = fraction.toInt(&ok, 10);
+    if (!ok)
+        micro = 0;
+    qint64 hz = mhz * 1000000 + micro;
+
+    if (hz < Band1_Low_Hz)
+        hz = Band1_Low_Hz;
+    else if (hz > Band1_High_Hz && hz < 300000000)
+        hz = Band1_High_Hz;
+    else if (hz >= 300000000 && hz < Band2_Low_Hz)
+        hz = Band2_Low_Hz;
+    else if (hz > Band2_High_Hz)
+        hz = Band2_High_Hz;
+
+    if (hz >= 108000000 && hz < 137000000) {
+        // 8.33 kHz raster: five channels in every 50 kHz.
+        const qint64 base = hz / 10000 * 10000;
+        const qint64 remainder = hz - base;
+        switch (hz / 10000 % 5) {
+        case 0: hz = remainder < 4167 ? base : base + 8333; break;
+        case 1: hz = base + 6666; break;
+        case 2: hz = base + 5000; break;
+        case 3: hz = base + 3333; break;
+        default: hz = base + 1666; break;
+        }
+    } else if (hz % 2500 != 0 && hz % 3125 != 0) {
+        const qint64 a = (hz + 1250) / 2500 * 2500;
+        const qint64 b = (2 * hz + 3125) / 6250 * 3125; // half of 3125 rounds up
+        hz = qAbs(b - hz) < qAbs(a - hz) ? b : a;
+    }
+    return Frequency_Text_From_Hz(quint32(hz));
+}
+
+QStringList Channel_Cells_From_Hex(QStringView hex, const Channel_Lists& lists)
+{
+    if (hex.left(8) == QLatin1String("FFFFFFFF"))
+        return QStringList(Column_Count, QString());
+
+    quint32 hz = Hex_Be_Or_Zero(hex, 0, 4);
+    if (hz > 0x7FFFFFFFu)
+        hz = 0;
+    const int wn = Hex_Byte_Or_Zero(hex, 2 * 5);
+    const int power = Hex_Byte_Or_Zero(hex, 2 * 6);
+    int toneType = Hex_Byte_Or_Zero(hex, 2 * 7);
+    const int ctcss = Hex_Byte_Or_Zero(hex, 2 * 8);
+    const int dcs = Hex_Byte_Or_Zero(hex, 2 * 9);
+    if (toneType < 0 || toneType >= lists.Tone_Type.size())
+        toneType = 0;
+
+    QStringList cells(Column_Count);
+    cells[Column_Freq] = Frequency_Text_From_Hz(hz);
+    cells[Column_Wn] = Entry_Or_First(lists.Wn, wn);
+    cells[Column_Power] = Entry_Or_First(lists.Tx_Power, power);
+    cells[Column_Tone_Type] = Entry_Or_First(lists.Tone_Type, toneType);
+    if (toneType == 1)
+        cells[Column_Tone_Value] = Entry_Or_First(lists.Ctcss, ctcss);
+    else if (toneType == 2)
+        cells[Column_Tone_Value] = Entry_Or_First(lists.Dtcss, dcs);
+    else
+        cells[Column_Tone_Value] = Entry_Or_First(lists.Null, 0);
+    return cells;
+}
+
+QString Channel_Hex_From_Cells(const QStringList& cells, const Channel_Lists& lists)
+{
+    const QString freq = cells.value(Column_Freq);
+    if (freq.isEmpty())
+        return Repeat_Byte("FF", Channel_Record_Size);
+
+    bool ok = false;
+    qint32 hz = QString(freq).remove(QLatin1Char('.')).toInt(&ok, 10);
+    if (!ok)
+        hz = 0;
+    const int wn = cells.value(Column_Wn) == lists.Wn.value(1) && lists.Wn.size() > 1 ? 1 : 0;
+    int power = int(lists.Tx_Power.indexOf(cells.value(Column_Power)));
+    if (power < 0)
+        power = 2;
+    QString tone;
+    switch (lists.Tone_Type.indexOf(cells.value(Column_Tone_Type))) {
+    case 1:
+        tone = Byte_To_Hex(1) + Byte_To_Hex(qMax(0, int(lists.Ctcss.indexOf(cells.value(Column_Tone_Value)))))
+               + Byte_To_Hex(0);
+        break;
+    case 2:
+        tone = Byte_To_Hex(2) + Byte_To_Hex(0)
+               + Byte_To_Hex(qMax(0, int(lists.Dtcss.indexOf(cells.value(Column_Tone_Value)))));
+        break;
+    default:
+        tone = QStringLiteral("000000");
+        break;
+    }
+    return Be_To_Hex(quint32(hz), 4) + QStringLiteral("FF") + Byte_To_Hex(wn) + Byte_To_Hex(power) + tone;
+}
+
+} // namespace Aprs_Codec

@@ -1,0 +1,136 @@
+#pragma once
+
+#include "image/image_regions.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <QVector>
+
+// The byte layout of APRS_Block and the conversions between its fields and
+// the texts the APRS page shows. Nothing here touches a widget: the page's
+// decoder and encoder share these rules, and tests call them directly.
+namespace Aprs_Codec {
+
+constexpr int Block_Addr = Image_Region::Aprs_Block_Addr; // 0x15500
+constexpr int Block_Size = Image_Region::Aprs_Block_Size; // 1024
+
+// Block offsets of the fields that are not single bytes.
+constexpr int Own_Callsign = 0x00;
+constexpr int Target_Callsign = 0x21;
+constexpr int Callsign_Size = 6;
+constexpr int Channel_Table = 0x28;
+constexpr int Channel_Record_Size = 10;
+constexpr int Channel_Count = 8;
+constexpr int Latitude = 0xCC;
+constexpr int Latitude_Scale = 0xD0;
+constexpr int Longitude = 0xD4;
+constexpr int Longitude_Scale = 0xD8;
+constexpr int Altitude = 0xDC;
+constexpr int Altitude_Scale = 0xE0;
+constexpr int Path_Count = 0xFF;
+constexpr int Path_Entries = 0x100;
+constexpr int Path_Entry_Size = 7;
+constexpr int Path_Max_Entries = 8;
+constexpr int Comment = 0x200;
+constexpr int Comment_Size = 64;
+
+// Constants the radio expects beside the position and altitude words.
+constexpr quint32 Position_Scale_Value = 100000;
+constexpr quint32 Altitude_Scale_Value = 1000;
+
+// The unit byte (0xE4) is the altitude unit list's index: 0 feet, 1 metres.
+constexpr int Altitude_Unit_Feet = 0;
+
+// One-byte fields: a combo box's current index or a check box's state.
+enum class Byte_Kind { Index, Flag };
+
+struct Byte_Field
+{
+    int Offset;
+    Byte_Kind Kind;
+    const char* Widget; // objectName on the page's form
+};
+
+// Every one-byte field of the block, in the order the decoder applies them:
+// the symbol table (0x07) comes before the symbol (0x08), since a change of
+// table relabels the symbol list, and the altitude unit (0xE4) is among them
+// so that it is set before the altitude is shown.
+const QVector<Byte_Field>& Byte_Fields();
+
+// Callsign field (6 bytes): ASCII text left-aligned, 0xFF after the text.
+// Reading drops every 0xFF byte; writing pads with 0xFF and never cuts a
+// character in two.
+QString Callsign_From_Hex(QStringView hex);
+QString Callsign_To_Hex(const QString& text);
+
+// Position word (32-bit little-endian): degrees x 10^7 + minutes x 10^5,
+// negative for the southern / western hemisphere.
+struct Position
+{
+    QString Text;   // degrees with six decimals, e.g. "24.500000"
+    int Hemisphere; // 0 N/E, 1 S/W
+};
+Position Position_From_Word(quint32 word);
+// `hemisphere` is the list index; any index but 0 stands for S/W.
+quint32 Position_To_Word(const QString& text, int hemisphere);
+
+// Altitude word: thousandths of a metre, shown with one decimal in feet
+// (unit index 0) or metres.
+QString Altitude_From_Word(quint32 word, bool feet);
+quint32 Altitude_To_Word(const QString& text, bool feet);
+
+// Digipeater path. `hex` holds the count byte (0xFF) and the eight entry
+// slots behind it (0x100 to 0x137): 57 bytes.
+QString Path_From_Hex(QStringView hex);
+
+struct Path_Hex
+{
+    int Count = 0;
+    QString Entries; // Count x 14 hex digits, entry 0 first
+};
+// At most eight entries; names of up to 6 bytes padded with 0x00, then the SSID.
+Path_Hex Path_To_Hex(const QString& text);
+
+// Comment field (64 bytes of UTF-8). Trailing 0x00 and 0xFF bytes are
+// padding; writing cuts at the last whole character within 64 bytes.
+QString Comment_From_Hex(QStringView hex);
+QString Comment_To_Hex(const QString& text);
+
+// The UTF-8 bytes of `text` as hex, cut at the last whole character that
+// fits into `maxBytes` bytes.
+QString Utf8_Hex_Within(const QString& text, int maxBytes);
+
+// Transmit channels. A frequency text is MHz with six decimals.
+constexpr qint32 Band1_Low_Hz = 136000000;
+constexpr qint32 Band1_High_Hz = 174000000;
+constexpr qint32 Band2_Low_Hz = 400000000;
+constexpr qint32 Band2_High_Hz = 470000000;
+
+// Hz as "MHz.dddddd" (0 gives "0.000000").
+QString Frequency_Text_From_Hz(quint32 hz);
+// Brings a typed frequency into the two bands and onto the channel raster.
+QString Normalize_Freq_String(const QString& text);
+
+// The value lists a transmit-channel row is shown with, in the page's current
+// language.
+struct Channel_Lists
+{
+    QStringList Tx_Power;
+    QStringList Wn;
+    QStringList Tone_Type;
+    QStringList Ctcss;
+    QStringList Dtcss;
+    QStringList Null;
+};
+
+enum Channel_Column { Column_Freq, Column_Power, Column_Wn, Column_Tone_Type, Column_Tone_Value, Column_Count };
+
+// The five cell texts of a 10-byte record (20 hex digits, upper case); all
+// empty for an empty channel (frequency FF FF FF FF). The frequency text is
+// as stored; the page's change handling normalises it.
+QStringList Channel_Cells_From_Hex(QStringView hex, const Channel_Lists& lists);
+// The record for five cell texts.
+QString Channel_Hex_From_Cells(const QStringList& cells, const Channel_Lists& lists);
+
+} // namespace Aprs_Codec
