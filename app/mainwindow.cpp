@@ -115,7 +115,10 @@ MainWindow::MainWindow(QWidget* parent)
     const QString stored = config.value(QString::fromLatin1(Language_Key)).toString();
     Language_Change(stored == QLatin1String("CHINESE") ? QStringLiteral("CHINESE") : QStringLiteral("ENGLISH"));
 
-    New_File();
+    // Without a default file the editor starts empty: every page decodes
+    // the empty image, which clears it.
+    if (!New_File())
+        Decode_All_Pages();
 }
 
 MainWindow::~MainWindow() = default;

@@ -14,22 +14,9 @@
 
 namespace {
 
-QString Read_Text(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-void Write_Text(const QString& path, const QString& text)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text.toUtf8());
-}
-
 QString Default_Text()
 {
-    return Read_Text(QStringLiteral(KESTREL_RUNTIME_DIR "/Default/Default_CN.PF"));
+    return Read_Text_File(QStringLiteral(KESTREL_RUNTIME_DIR "/Default/Default_CN.PF"));
 }
 
 QStringList Captured_Lines;
@@ -67,7 +54,7 @@ void Tst_MainWindow::start_up_loads_the_default_file()
     QVERIFY(Test_Messages().isEmpty());
     QCOMPARE(window.Current_Language(), QStringLiteral("CHINESE"));
     QCOMPARE(window.Image()->Image_Text(), Default_Text());
-    QCOMPARE(Read_Text(dir.File(QStringLiteral("TempFile.Dat"))), Default_Text());
+    QCOMPARE(Read_Text_File(dir.File(QStringLiteral("TempFile.Dat"))), Default_Text());
     QCOMPARE(window.windowTitle(), QStringLiteral("KESTREL 写频软件"));
 }
 
@@ -124,13 +111,13 @@ void Tst_MainWindow::open_and_save_round_trip_byte_for_byte()
     MainWindow window;
     const QString in = dir.File(QStringLiteral("Data Files/in.PF"));
     const QString out = dir.File(QStringLiteral("Data Files/out.PF"));
-    Write_Text(in, Default_Text());
+    QVERIFY(Write_Text_File(in, Default_Text()));
     QVERIFY(window.Open_File(in));
     QCOMPARE(window.Current_File(), in);
     QCOMPARE(window.windowTitle(), QStringLiteral("KESTREL 写频软件 - in.PF"));
-    QCOMPARE(Read_Text(dir.File(QStringLiteral("TempFile.Dat"))), Default_Text());
+    QCOMPARE(Read_Text_File(dir.File(QStringLiteral("TempFile.Dat"))), Default_Text());
     QVERIFY(window.Save_File_To(out));
-    QCOMPARE(Read_Text(out), Default_Text());
+    QCOMPARE(Read_Text_File(out), Default_Text());
     QVERIFY(Test_Messages().last().contains(QStringLiteral("out.PF")));
     QCOMPARE(window.Current_File(), out);
 }
@@ -140,20 +127,20 @@ void Tst_MainWindow::malformed_file_changes_nothing()
     Test_Workdir dir;
     MainWindow window;
     const QString before = window.Image()->Image_Text();
-    const QString working = Read_Text(dir.File(QStringLiteral("TempFile.Dat")));
+    const QString working = Read_Text_File(dir.File(QStringLiteral("TempFile.Dat")));
     const QString bad = dir.File(QStringLiteral("Data Files/bad.PF"));
     QString text = Default_Text();
     text.replace(12 + 141 * 2 + 5, 1, QStringLiteral("G")); // a data digit of line 3
-    Write_Text(bad, text);
+    QVERIFY(Write_Text_File(bad, text));
 
     QVERIFY(!window.Open_File(bad));
     QVERIFY2(Test_Messages().last().contains(QStringLiteral("第 3 行")), qPrintable(Test_Messages().last()));
     QCOMPARE(window.Image()->Image_Text(), before);
-    QCOMPARE(Read_Text(dir.File(QStringLiteral("TempFile.Dat"))), working);
+    QCOMPARE(Read_Text_File(dir.File(QStringLiteral("TempFile.Dat"))), working);
     QCOMPARE(window.Current_File(), MainWindow::Default_File_For(QStringLiteral("CHINESE")));
 
     const QString empty = dir.File(QStringLiteral("Data Files/empty.PF"));
-    Write_Text(empty, QString());
+    QVERIFY(Write_Text_File(empty, QString()));
     QVERIFY(!window.Open_File(empty));
     QCOMPARE(window.Image()->Image_Text(), before);
     QVERIFY(!window.Open_File(dir.File(QStringLiteral("Data Files/missing.PF"))));
@@ -179,7 +166,7 @@ void Tst_MainWindow::new_reloads_the_default_file()
     QString text = Default_Text();
     // A byte no page owns, in the gap behind the FM table.
     text.replace(text.indexOf(QStringLiteral("000142C00040")) + 12, 2, QStringLiteral("5A"));
-    Write_Text(other, text);
+    QVERIFY(Write_Text_File(other, text));
     QVERIFY(window.Open_File(other));
     QCOMPARE(window.Image()->Read_String_From_Ram_File(0x142C0, 1), QStringLiteral("5A"));
     QVERIFY(window.New_File());
@@ -193,7 +180,7 @@ void Tst_MainWindow::language_switch_keeps_every_byte()
     MainWindow window;
     const QString in = dir.File(QStringLiteral("Data Files/in.PF"));
     const QString out = dir.File(QStringLiteral("Data Files/out.PF"));
-    Write_Text(in, Default_Text());
+    QVERIFY(Write_Text_File(in, Default_Text()));
     QVERIFY(window.Open_File(in));
     window.Language_Change(QStringLiteral("ENGLISH"));
     QCOMPARE(window.Current_Language(), QStringLiteral("ENGLISH"));
@@ -201,8 +188,8 @@ void Tst_MainWindow::language_switch_keeps_every_byte()
     window.Language_Change(QStringLiteral("CHINESE"));
     window.Language_Change(QStringLiteral("ENGLISH"));
     QVERIFY(window.Save_File_To(out));
-    QCOMPARE(Read_Text(out), Default_Text());
-    QCOMPARE(Read_Text(dir.File(QStringLiteral("TempFile.Dat"))), Default_Text());
+    QCOMPARE(Read_Text_File(out), Default_Text());
+    QCOMPARE(Read_Text_File(dir.File(QStringLiteral("TempFile.Dat"))), Default_Text());
 }
 
 void Tst_MainWindow::decode_and_encode_run_in_fixed_order()

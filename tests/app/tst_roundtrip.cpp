@@ -17,18 +17,6 @@
 
 namespace {
 
-QString Read_Text(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-bool Write_Text(const QString& path, const QString& text)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0;
-}
-
 // One flag per byte of the full image range.
 QVector<bool> Mask_Of(const QVector<Owned_Range>& ranges)
 {
@@ -120,7 +108,7 @@ void Tst_Roundtrip::foreign_bytes_survive_data()
     QTest::newRow("random 2 lower case, short lines")
         << Make_Image_Text(Image_Start, Seeded_Bytes(size, 2), {16, true, false});
     QTest::newRow("random 3 crlf, odd lines") << Make_Image_Text(Image_Start, Seeded_Bytes(size, 3), {27, false, true});
-    QTest::newRow("default") << Read_Text(QStringLiteral(KESTREL_RUNTIME_DIR "/Default/Default_CN.PF"));
+    QTest::newRow("default") << Read_Text_File(QStringLiteral(KESTREL_RUNTIME_DIR "/Default/Default_CN.PF"));
 }
 
 void Tst_Roundtrip::foreign_bytes_survive()
@@ -134,14 +122,14 @@ void Tst_Roundtrip::foreign_bytes_survive()
     const QVector<bool> lossy = Mask_Of(All_Ranges(All_Lossy_Pages()));
 
     const QString in = dir.File(QStringLiteral("Data Files/in.PF"));
-    QVERIFY(Write_Text(in, image));
+    QVERIFY(Write_Text_File(in, image));
     QVERIFY(window.Open_File(in));
 
     QStringList cycles;
     for (int cycle = 1; cycle <= 4; ++cycle) {
         const QString out = dir.File(QStringLiteral("Data Files/out%1.PF").arg(cycle));
         QVERIFY(window.Save_File_To(out));
-        cycles.append(Read_Text(out));
+        cycles.append(Read_Text_File(out));
         QVERIFY(window.Open_File(out));
     }
 
@@ -169,11 +157,11 @@ void Tst_Roundtrip::default_file_round_trips_exactly()
     for (const char* name : {"Default_CN.PF", "Default_EN.PF"}) {
         Test_Workdir dir;
         MainWindow window;
-        const QString original = Read_Text(QStringLiteral(KESTREL_RUNTIME_DIR "/Default/") + QLatin1String(name));
+        const QString original = Read_Text_File(QStringLiteral(KESTREL_RUNTIME_DIR "/Default/") + QLatin1String(name));
         const QString out = dir.File(QStringLiteral("Data Files/out.PF"));
         QVERIFY(window.Open_File(QStringLiteral("Default/") + QLatin1String(name)));
         QVERIFY(window.Save_File_To(out));
-        QCOMPARE(Read_Text(out), original);
+        QCOMPARE(Read_Text_File(out), original);
         // The default is settled over the full range.
         QVector<Image_Line_Info> lines;
         QString error;

@@ -2,7 +2,21 @@
 
 #include "image/hex_text.h"
 
+#include <QFile>
 #include <QRandomGenerator>
+
+QString Read_Text_File(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+bool Write_Text_File(const QString& path, const QString& text)
+{
+    QFile file(path);
+    const QByteArray bytes = text.toUtf8();
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
 
 QString Make_Image_Text(int start, const QByteArray& bytes, const Image_Text_Options& options)
 {

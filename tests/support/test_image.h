@@ -29,6 +29,11 @@ QByteArray Image_Bytes(const DATA_FILE_READ_WRITE& image);
 // `size` bytes from a fixed seed, the same on every run.
 QByteArray Seeded_Bytes(int size, quint32 seed);
 
+// A file's whole text (UTF-8), empty when it cannot be read.
+QString Read_Text_File(const QString& path);
+// Writes `text` (UTF-8) to `path`; false when it could not.
+bool Write_Text_File(const QString& path, const QString& text);
+
 // Hex text of `bytes`, upper case.
 QString To_Hex(const QByteArray& bytes);
 // Bytes of a hex text (spaces ignored), for writing expectations readably.
