@@ -78,7 +78,7 @@ QString MainWindow::Default_File_For(const QString& language)
                                                 : QStringLiteral("./Default/Default_EN.PF");
 }
 
-MainWindow::MainWindow(QWidget* parent)
+MainWindow::MainWindow(QWidget* parent, Start_Up startUp)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
 {
@@ -115,6 +115,8 @@ MainWindow::MainWindow(QWidget* parent)
     const QString stored = config.value(QString::fromLatin1(Language_Key)).toString();
     Language_Change(stored == QLatin1String("CHINESE") ? QStringLiteral("CHINESE") : QStringLiteral("ENGLISH"));
 
+    if (startUp == Start_Up::Fresh_Pages)
+        return;
     // Without a default file the editor starts empty: every page decodes
     // the empty image, which clears it.
     if (!New_File())

@@ -39,7 +39,12 @@ public:
     using Message_Sink = std::function<void(const QString& title, const QString& text)>;
     static void Set_Message_Sink(Message_Sink sink);
 
-    explicit MainWindow(QWidget* parent = nullptr);
+    // What the window holds once constructed: the language's default data
+    // file (the editor), or its pages as freshly built over an empty image
+    // (the tool that makes the default data files).
+    enum class Start_Up { Load_Default_File, Fresh_Pages };
+
+    explicit MainWindow(QWidget* parent = nullptr, Start_Up startUp = Start_Up::Load_Default_File);
     ~MainWindow() override;
 
     // Decode all: loads `path` through the working file into the image and

@@ -44,7 +44,7 @@ bool Make_Default(const QString& language, const QString& qmFolder, const QStrin
 
     bool ok = false;
     {
-        MainWindow window; // no default file here: pages stay as constructed
+        MainWindow window(nullptr, MainWindow::Start_Up::Fresh_Pages);
         if (window.Image()->Load_Image_Text(Blank_Image_Text())) {
             const QString file = work.filePath(QStringLiteral("default.PF"));
             window.Get_Windows_Data_To_SP_Write(file);

@@ -66,6 +66,13 @@ void Tst_MainWindow::start_up_without_default_file_is_empty_and_reported()
     QVERIFY2(Test_Messages().first().contains(QStringLiteral("Default_EN.PF")), qPrintable(Test_Messages().first()));
     QVERIFY(window.Image()->Is_Empty());
     QVERIFY(window.Current_File().isEmpty());
+    // The pages are cleared, not left with their form defaults.
+    const auto ownId = [](const MainWindow& w) {
+        return w.Page_At(MainWindow::Slot_Dtmf)->findChild<QLineEdit*>(QStringLiteral("lineEdit_3"))->text();
+    };
+    QCOMPARE(ownId(window), QString());
+    MainWindow fresh(nullptr, MainWindow::Start_Up::Fresh_Pages);
+    QCOMPARE(ownId(fresh), QStringLiteral("246"));
 
     // Nothing to save from an empty editor.
     QVERIFY(!window.Save_File_To(dir.File(QStringLiteral("Data Files/x.PF"))));
