@@ -3,7 +3,6 @@
 #include "image/hex_text.h"
 #include "pages/signalling/code_text.h"
 
-#include <QByteArray>
 
 namespace {
 
