@@ -3,7 +3,6 @@
 #include "image/hex_text.h"
 #include "pages/signalling/code_text.h"
 
-
 namespace {
 
 QString Numbered(const char* base, int number)
