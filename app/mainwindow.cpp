@@ -11,6 +11,7 @@
 #include "pages/signalling/dtmf_form.h"
 #include "pages/signalling/five_tone_form.h"
 #include "pages/signalling/two_tone_form.h"
+#include "widgets/wheel_guard.h"
 
 #include <QAbstractItemDelegate>
 #include <QAbstractItemView>
@@ -84,6 +85,7 @@ MainWindow::MainWindow(QWidget* parent, Start_Up startUp)
 {
     ui->setupUi(this);
     m_image = std::make_unique<DATA_FILE_READ_WRITE>(Working_File_Path());
+    Wheel_Guard::Install(); // the wheel scrolls the pages, not their values
 
     m_sounds = new SOUNDS_SETTING_FORM(this);
     m_shortcuts = new SHORTCUTS_SETTING_FORM(this);

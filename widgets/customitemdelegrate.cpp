@@ -1,11 +1,17 @@
 #include "widgets/customitemdelegrate.h"
 
+#include "widgets/field_validator.h"
+
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
 
 CustomItemDelegrate::CustomItemDelegrate(const QRegularExpression& pattern, QObject* parent)
+    : CustomItemDelegrate(Field_Rule(pattern.pattern()), parent)
+{
+}
+
+CustomItemDelegrate::CustomItemDelegrate(const Field_Rule& rule, QObject* parent)
     : QStyledItemDelegate(parent)
-    , m_pattern(pattern)
+    , m_rule(rule)
 {
 }
 
@@ -14,14 +20,15 @@ QWidget* CustomItemDelegrate::createEditor(QWidget* parent, const QStyleOptionVi
 {
     auto* editor = new QLineEdit(parent);
     // Parented to the editor, so the validator lives exactly as long as it.
-    editor->setValidator(new QRegularExpressionValidator(m_pattern, editor));
+    Apply_Field_Rule(editor, m_rule);
     return editor;
 }
 
 void CustomItemDelegrate::setEditorData(QWidget* editor, const QModelIndex& index) const
 {
+    // The cell's text is what the cell stores, whatever the rule says of it.
     if (auto* lineEdit = qobject_cast<QLineEdit*>(editor))
-        lineEdit->setText(index.model()->data(index, Qt::EditRole).toString());
+        Show_Stored_Text(lineEdit, index.model()->data(index, Qt::EditRole).toString());
 }
 
 void CustomItemDelegrate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const

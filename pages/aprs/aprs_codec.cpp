@@ -253,6 +253,22 @@ Path_Hex Path_To_Hex(const QString& text)
     return path;
 }
 
+QString Stored_Position_Text(const QString& text)
+{
+    return Position_From_Word(Position_To_Word(text, 0)).Text;
+}
+
+QString Stored_Altitude_Text(const QString& text, bool feet)
+{
+    return Altitude_From_Word(Altitude_To_Word(text, feet), feet);
+}
+
+QString Stored_Path_Text(const QString& text)
+{
+    const Path_Hex path = Path_To_Hex(text);
+    return Path_From_Hex(QString(Byte_To_Hex(path.Count) + path.Entries));
+}
+
 // ---- comment ------------------------------------------------------------------------
 
 QString Comment_From_Hex(QStringView hex)

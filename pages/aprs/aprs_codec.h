@@ -92,6 +92,12 @@ struct Path_Hex
 // At most eight entries; names of up to 6 bytes padded with 0x00, then the SSID.
 Path_Hex Path_To_Hex(const QString& text);
 
+// What a position, altitude or path text reads back as once stored: the
+// text such a field shows when its edit is done.
+QString Stored_Position_Text(const QString& text);
+QString Stored_Altitude_Text(const QString& text, bool feet);
+QString Stored_Path_Text(const QString& text);
+
 // Comment field (64 bytes of UTF-8). Trailing 0x00 and 0xFF bytes are
 // padding; writing cuts at the last whole character within 64 bytes.
 QString Comment_From_Hex(QStringView hex);

@@ -7,6 +7,7 @@
 #include "widgets/combobyte.h"
 #include "widgets/customdoublevalidator.h"
 #include "widgets/customitemdelegrate.h"
+#include "widgets/field_validator.h"
 
 #include <QComboBox>
 #include <QDebug>
@@ -14,7 +15,6 @@
 #include <QHeaderView>
 #include <QImageReader>
 #include <QPixmap>
-#include <QRegularExpressionValidator>
 
 // The symbol pictures are compiled into the static core library; its
 // resources have to be registered by hand.
@@ -29,6 +29,17 @@ namespace {
 
 const QColor Current_Row_Color(223, 223, 223);
 const QColor Other_Row_Color(255, 255, 255);
+
+// A cell of the transmit table. Columns 1 to 4 take their values from their
+// lists only (the cell combo box): no text editor opens on them.
+QTableWidgetItem* New_Cell_Item(int column, const QString& text)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(Qt::AlignCenter);
+    if (column != Column_Freq)
+        item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+    return item;
+}
 
 const QString Header_Style = QStringLiteral(
     "QHeaderView::section{\n\tcolor: rgb(56, 245, 250);\n\tbackground-color: rgba(76, 76, 76, 255);\n"
@@ -152,7 +163,7 @@ void APRS_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_T
         Read_Wirte_Temp_File->Read_String_From_Ram_File(Block_Addr, Block_Size).toUpper();
     const QStringView block(Aprs_Settings_String);
 
-    ui->lineEdit_1->setText(Callsign_From_Hex(block.mid(2 * Own_Callsign)));
+    Show_Stored_Text(ui->lineEdit_1, Callsign_From_Hex(block.mid(2 * Own_Callsign)));
     // The symbol table precedes the symbol: its change relabels the symbol
     // list before the symbol index is applied.
     const QVector<Byte_Field>& fields = Byte_Fields();
@@ -163,7 +174,7 @@ void APRS_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_T
         else if (auto* check = qobject_cast<QCheckBox*>(Byte_Field_Widgets[i]))
             check->setChecked(Hex_Byte_Or_Zero(block, pos) != 0);
     }
-    ui->lineEdit_3->setText(Callsign_From_Hex(block.mid(2 * Target_Callsign)));
+    Show_Stored_Text(ui->lineEdit_3, Callsign_From_Hex(block.mid(2 * Target_Callsign)));
 
     // The table's change handling runs for every cell written: the frequency
     // is normalised and the tone rule applied; the tone value comes last.
@@ -186,9 +197,9 @@ void APRS_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_T
     ui->lineEdit_6->setText(Altitude_From_Word(Hex_Le_Or_Zero(block, 2 * Altitude, 4),
                                                ui->comboBox_14->currentIndex() == Altitude_Unit_Feet));
 
-    ui->lineEdit_23->setText(
-        Path_From_Hex(block.mid(2 * Path_Count, 2 * (1 + Path_Max_Entries * Path_Entry_Size))));
-    ui->lineEdit_24->setText(Comment_From_Hex(block.mid(2 * Comment, 2 * Comment_Size)));
+    Show_Stored_Text(ui->lineEdit_23,
+                     Path_From_Hex(block.mid(2 * Path_Count, 2 * (1 + Path_Max_Entries * Path_Entry_Size))));
+    Show_Stored_Text(ui->lineEdit_24, Comment_From_Hex(block.mid(2 * Comment, 2 * Comment_Size)));
 }
 
 // ---- encoder ----------------------------------------------------------------------
@@ -246,12 +257,20 @@ void APRS_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Te
 
 void APRS_FORM::Set_Line_Edit_Validators()
 {
-    auto* callsign = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[A-Z0-9]+")), this);
-    ui->lineEdit_1->setValidator(callsign);
-    ui->lineEdit_3->setValidator(callsign);
+    // Callsigns and comment hold what their bytes can: 6 and 64 of UTF-8.
+    const Field_Rule callsign(QStringLiteral("[A-Z0-9]+"), Field_Rule::Storage::Utf8, Callsign_Size);
+    Apply_Field_Rule(ui->lineEdit_1, callsign);
+    Apply_Field_Rule(ui->lineEdit_3, callsign);
+    Apply_Field_Rule(ui->lineEdit_23, Field_Rule(QStringLiteral("^[A-Z0-9\\,\\-]+$")));
+    Apply_Field_Rule(ui->lineEdit_24, Field_Rule(QString(), Field_Rule::Storage::Utf8, Comment_Size));
 
-    ui->lineEdit_23->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("^[A-Z0-9\\,\\-]+$")), this));
+    // Once left, the path and the numbers show what they are stored as.
+    Show_Stored_Form_When_Left(ui->lineEdit_23, Stored_Path_Text);
+    Show_Stored_Form_When_Left(ui->lineEdit_5, Stored_Position_Text);
+    Show_Stored_Form_When_Left(ui->lineEdit_4, Stored_Position_Text);
+    Show_Stored_Form_When_Left(ui->lineEdit_6, [this](const QString& text) {
+        return Stored_Altitude_Text(text, ui->comboBox_14->currentIndex() == Altitude_Unit_Feet);
+    });
 
     const auto number = [this](QLineEdit* edit, double top, int decimals) {
         auto* validator = new CustomDoubleValidator(this);
@@ -323,11 +342,8 @@ void APRS_FORM::APRS_Table_Init()
     table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
 
     for (int row = 0; row < Channel_Count; ++row) {
-        for (int column = 0; column < Column_Count; ++column) {
-            auto* item = new QTableWidgetItem(QString());
-            item->setTextAlignment(Qt::AlignCenter);
-            table->setItem(row, column, item);
-        }
+        for (int column = 0; column < Column_Count; ++column)
+            table->setItem(row, column, New_Cell_Item(column, QString()));
     }
     Connect_Item_Changed();
 }
@@ -441,10 +457,9 @@ void APRS_FORM::on_combox_item_changed(int /*index*/)
 
     // Written while the change handling is connected: a new tone type
     // brings its tone value along.
-    auto* item = new QTableWidgetItem(text);
+    QTableWidgetItem* item = New_Cell_Item(column, text);
     table->setItem(row, column, item);
     Disconnect_Item_Changed();
-    item->setTextAlignment(Qt::AlignCenter);
     item->setBackground(QBrush(Current_Row_Color));
     Connect_Item_Changed();
 

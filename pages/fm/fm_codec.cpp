@@ -2,6 +2,7 @@
 
 #include "image/hex_text.h"
 #include "image/image_regions.h"
+#include "widgets/field_rule.h"
 
 #include <QByteArray>
 
@@ -186,7 +187,7 @@ QString Name_From_Hex(QStringView hex)
     QString name = QString::fromUtf8(bytes);
     while (name.endsWith(QChar(0)))
         name.chop(1);
-    return name.left(Name_Max_Chars);
+    return Field_Rule().Fit(name, Name_Max_Chars); // never half a character
 }
 
 QString Name_To_Hex(const QString& name)

@@ -80,7 +80,8 @@ QString Frequency_Hex(const QString& text);
 
 // The name in a record's 48 name digits: every "000000" removed from the
 // digits (from the left, not overlapping), the bytes cut at the first 0x00
-// or 0xFF (erased memory), decoded as UTF-8, kept to 8 characters.
+// or 0xFF (erased memory), decoded as UTF-8, kept to what a name field of
+// length 8 shows (whole characters only).
 QString Name_From_Hex(QStringView hex);
 
 // The 48 upper-case name digits for `name`: its UTF-8 bytes, then zeros.

@@ -5,6 +5,7 @@
 #include "image/image_regions.h"
 #include "pages/fm/fm_codec.h"
 #include "widgets/combobyte.h"
+#include "widgets/field_validator.h"
 
 #include <QDebug>
 #include <QLineEdit>
@@ -50,6 +51,8 @@ FM_RADIO_FORM::FM_RADIO_FORM(QWidget* parent)
         m_frequencyFields.append(findChild<QLineEdit*>(Frequency_Field_Object_Name(k)));
         m_nameFields.append(findChild<QLineEdit*>(Name_Field_Object_Name(k)));
         Q_ASSERT(m_frequencyFields.last() && m_nameFields.last());
+        // Any characters, as many as the name's 24 bytes of UTF-8 take.
+        Apply_Field_Rule(m_nameFields.last(), Field_Rule(QString(), Field_Rule::Storage::Utf8, Record::Name.Size));
     }
     FillComboLists();
 }
@@ -145,7 +148,7 @@ void FM_RADIO_FORM::Decoder_FM_Radio_One_CH(QLineEdit* Freq_Line_Edit, QLineEdit
     if (Is_Channel(CH_Num) && Channel_In_Use(CHANNEL_USE_FLAG_LIST, CH_Num))
         channel = Decode_Record(Read_Wirte_Temp_File->Read_String_From_Ram_File(Channel_Record_Addr(CH_Num), Record::Size));
     Freq_Line_Edit->setText(channel.Frequency);
-    Name_Line_Eidit->setText(channel.Name);
+    Show_Stored_Text(Name_Line_Eidit, channel.Name);
 }
 
 void FM_RADIO_FORM::Encoder_FM_Radio_One_CH(QLineEdit* Freq_Line_Edit, QLineEdit* Name_Line_Eidit, int CH_Num,

@@ -5,6 +5,44 @@
 #include <QByteArray>
 #include <QDebug>
 
+namespace {
+
+bool Is_Code_Byte(int value)
+{
+    return (value >= 0x30 && value <= 0x39) || (value >= 0x41 && value <= 0x46) || value == 0x2A || value == 0x23;
+}
+
+bool Is_Name_Byte(int value)
+{
+    return value >= 0x01 && value <= 0x7E;
+}
+
+// Two digits per kept character, then "00" up to 2 x bytes digits.
+QString Bytes_Hex(const QString& text, int bytes, bool (*keep)(int))
+{
+    QString hex;
+    hex.reserve(qMax(2 * int(text.size()), 2 * bytes));
+    for (QChar c : text) {
+        if (keep(c.unicode()))
+            hex += Byte_To_Hex(c.unicode());
+    }
+    while (hex.size() < 2 * bytes)
+        hex += QLatin1String("00");
+    return hex;
+}
+
+} // namespace
+
+QString Ascii_Upper(const QString& text)
+{
+    QString upper = text;
+    for (QChar& c : upper) {
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = QChar(c.unicode() - 'a' + 'A');
+    }
+    return upper;
+}
+
 QString Hex_String_To_Code_String(const QString& hex)
 {
     QString code;
@@ -16,9 +54,7 @@ QString Hex_String_To_Code_String(const QString& hex)
         } else {
             value = qMax(0, Hex_Digit_Value(hex[pos]));
         }
-        const bool keep = (value >= 0x30 && value <= 0x39) || (value >= 0x41 && value <= 0x46)
-            || value == 0x2A || value == 0x23;
-        if (keep)
+        if (Is_Code_Byte(value))
             code += QChar(value);
     }
     return code;
@@ -26,13 +62,12 @@ QString Hex_String_To_Code_String(const QString& hex)
 
 QString Code_String_To_Hex_String(const QString& code, int bytes)
 {
-    QString hex;
-    hex.reserve(qMax(2 * int(code.size()), 2 * bytes));
-    for (QChar c : code)
-        hex += Byte_To_Hex(c.unicode());
-    while (hex.size() < 2 * bytes)
-        hex += QLatin1String("00");
-    return hex;
+    return Bytes_Hex(Ascii_Upper(code), bytes, Is_Code_Byte);
+}
+
+QString Name_To_Hex_String(const QString& name, int bytes)
+{
+    return Bytes_Hex(name, bytes, Is_Name_Byte);
 }
 
 QString Name_String_Array(const QString& hex)
@@ -44,9 +79,8 @@ QString Name_String_Array(const QString& hex)
 
     QString name;
     for (char byte : bytes) {
-        const int value = static_cast<unsigned char>(byte);
-        if (value >= 0x01 && value <= 0x7E)
-            name += QChar(value);
+        if (Is_Name_Byte(static_cast<unsigned char>(byte)))
+            name += QChar(static_cast<unsigned char>(byte));
     }
     return name;
 }

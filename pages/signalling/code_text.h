@@ -17,6 +17,16 @@ QString Hex_String_To_Code_String(const QString& hex);
 // ending the name. Writes one debug line with the field's raw bytes.
 QString Name_String_Array(const QString& hex);
 
-// Two upper-case digits per character, then "00" up to 2 x bytes digits.
-// Nothing is cut: callers pass at most `bytes` characters.
+// The code's bytes as two upper-case digits each, then "00" up to 2 x bytes
+// digits. A lower-case letter is stored as its upper-case form; a character
+// that Hex_String_To_Code_String would not read back is left out, never
+// written as some other byte. Nothing is cut: callers pass at most `bytes`
+// characters.
 QString Code_String_To_Hex_String(const QString& code, int bytes);
+
+// The same for a name: every character 0x01-0x7E as its byte, as typed; any
+// other character is left out.
+QString Name_To_Hex_String(const QString& name, int bytes);
+
+// `text` with the ASCII letters a-z in upper case and nothing else changed.
+QString Ascii_Upper(const QString& text);

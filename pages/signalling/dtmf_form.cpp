@@ -6,10 +6,9 @@
 #include "pages/signalling/code_text.h"
 #include "pages/signalling/dtmf_layout.h"
 #include "widgets/combobyte.h"
+#include "widgets/field_validator.h"
 
 #include <QDebug>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
 
 namespace {
 
@@ -105,22 +104,21 @@ void DTMF_FORM::FillComboLists()
 void DTMF_FORM::Set_Line_Edit_Validators()
 {
     // Both accept the empty text, so an emptied field still finishes its edit.
-    m_codeValidator = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("^[0-9abcdefABCDEF*#]*$")), this);
-    m_digitValidator = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("^[0-9]*$")), this);
-
-    ui->lineEdit_3->setValidator(m_digitValidator);
+    const Field_Rule code(QStringLiteral("^[0-9abcdefABCDEF*#]*$"), Field_Rule::Storage::Single_Byte);
+    const Field_Rule digits(QStringLiteral("^[0-9]*$"), Field_Rule::Storage::Single_Byte);
     for (const Dtmf_Field& field : Dtmf_Block_Fields()) {
         if (field.Kind != Dtmf_Field_Kind::Code_Text)
             continue;
-        auto* lineEdit = findChild<QLineEdit*>(QLatin1String(field.Widget));
-        if (lineEdit && lineEdit != ui->lineEdit_3)
-            lineEdit->setValidator(m_codeValidator);
+        if (auto* lineEdit = findChild<QLineEdit*>(QLatin1String(field.Widget)))
+            Apply_Field_Rule(lineEdit, lineEdit == ui->lineEdit_3 ? digits : code);
     }
 }
 
 void DTMF_FORM::on_Dtmf_Memory_lineEdit_editingFinished(QLineEdit* lineEdit)
 {
-    lineEdit->setText(Dtmf_Code_Field_Rule(lineEdit->text()));
+    // A code the user has not touched stays as it was loaded ("E" and "F" too).
+    if (lineEdit->isModified())
+        lineEdit->setText(Dtmf_Code_Field_Rule(lineEdit->text()));
 }
 
 void DTMF_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
@@ -138,7 +136,7 @@ void DTMF_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_T
                 Set_Combo_From_Byte(combo, block, 2 * field.Offset);
         } else if (auto* lineEdit = findChild<QLineEdit*>(name)) {
             // A text longer than the field takes is cut to its maximum length.
-            lineEdit->setText(Hex_String_To_Code_String(block.mid(2 * field.Offset, 2 * field.Width)));
+            Show_Stored_Text(lineEdit, Hex_String_To_Code_String(block.mid(2 * field.Offset, 2 * field.Width)));
         }
     }
 }
@@ -159,9 +157,9 @@ void DTMF_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Te
             if (auto* combo = findChild<QComboBox*>(name))
                 Put_Combo_Byte(block, field.Offset, combo);
         } else if (auto* lineEdit = findChild<QLineEdit*>(name)) {
-            // A code still being typed has not met the code-field rule yet;
-            // store it as the rule leaves it, so it reads back the same.
-            const QString code = Dtmf_Code_Field_Rule(lineEdit->text());
+            // The text as it stands: the shell finishes the edit in progress
+            // first. Lower-case letters are stored in upper case.
+            const QString code = lineEdit->text().left(field.Width);
             Replace_Hex_Field(block, field.Offset, field.Width, Code_String_To_Hex_String(code, field.Width));
         }
     }

@@ -6,7 +6,6 @@
 class DATA_FILE_READ_WRITE;
 class QComboBox;
 class QLineEdit;
-class QRegularExpressionValidator;
 
 namespace Ui {
 class DTMF_FORM;
@@ -67,8 +66,9 @@ private slots:
     void on_lineEdit_71_editingFinished();
 
 private:
-    // The code-field rule applied to one line edit once its editing has
-    // finished. A plain member, not a slot: only the per-field slots call it.
+    // The code-field rule applied to one line edit once the user has edited
+    // it and finished. A plain member, not a slot: only the per-field slots
+    // call it.
     void on_Dtmf_Memory_lineEdit_editingFinished(QLineEdit* lineEdit);
 
     Ui::DTMF_FORM* ui;
@@ -84,7 +84,4 @@ private:
     QStringList PTT_ID_TYPE_StringList;
     QStringList ANI_DISPLAY_StringList;
     QStringList DECODE_RESPONSE_StringList;
-
-    QRegularExpressionValidator* m_codeValidator = nullptr;
-    QRegularExpressionValidator* m_digitValidator = nullptr;
 };

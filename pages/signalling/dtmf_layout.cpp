@@ -1,5 +1,7 @@
 #include "pages/signalling/dtmf_layout.h"
 
+#include "pages/signalling/code_text.h"
+
 namespace {
 
 QVector<Dtmf_Field> Make_Fields()
@@ -60,7 +62,7 @@ const QVector<Dtmf_Field>& Dtmf_Block_Fields()
 
 QString Dtmf_Code_Field_Rule(const QString& text)
 {
-    QString code = text.toUpper();
+    QString code = Ascii_Upper(text);
     code.replace(QLatin1Char('E'), QLatin1Char('*'));
     code.replace(QLatin1Char('F'), QLatin1Char('#'));
     return code;

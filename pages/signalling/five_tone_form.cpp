@@ -7,13 +7,12 @@
 #include "pages/signalling/five_tone_lists.h"
 #include "ui_five_tone_form.h"
 #include "widgets/combobyte.h"
+#include "widgets/field_validator.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDebug>
 #include <QLineEdit>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
 
 namespace {
 
@@ -148,23 +147,30 @@ void FIVE_TONE_FORM::FillComboLists()
 
 void FIVE_TONE_FORM::Set_Line_Edit_Validators()
 {
-    // Both patterns let a field be emptied; nothing else but the listed
-    // characters gets in (the decoder would drop anything else).
-    auto* ownId = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("^$|^[0-9]+$")), this);
-    ui->lineEdit_3->setValidator(ownId);
+    // Own ID and codes may be emptied; nothing else but the listed characters
+    // gets in (the decoder would drop anything else). Names: printable ASCII
+    // but a blank, ":", ";" and the backslash.
+    using Storage = Field_Rule::Storage;
+    const Field_Rule ownId(QStringLiteral("^$|^[0-9]+$"), Storage::Single_Byte);
+    const Field_Rule code(QStringLiteral("^$|^[0-9abcdefABCDEF*#]+$"), Storage::Single_Byte);
+    const Field_Rule name(QStringLiteral("^[A-Za-z0-9!\"\"#$%&'()*+,-./<=>?@\\[\\]\\^_`{|}~]+$"), Storage::Single_Byte);
 
-    auto* code = new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("^$|^[0-9abcdefABCDEF*#]+$")), this);
-    for (int number = 40; number <= 71; ++number)
-        findChild<QLineEdit*>(QStringLiteral("lineEdit_%1").arg(number))->setValidator(code);
-    for (int number = 88; number <= 118; number += 2)
-        findChild<QLineEdit*>(QStringLiteral("lineEdit_%1").arg(number))->setValidator(code);
-
-    // Printable ASCII but a blank, ":", ";" and the backslash.
-    auto* name = new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("^[A-Za-z0-9!\"\"#$%&'()*+,-./<=>?@\\[\\]\\^_`{|}~]+$")), this);
-    for (int number = 72; number <= 87; ++number)
-        findChild<QLineEdit*>(QStringLiteral("lineEdit_%1").arg(number))->setValidator(name);
+    const QVector<Five_Tone_Field>& fields = Five_Tone_Fields();
+    for (int i = 0; i < fields.size(); ++i) {
+        const Five_Tone_Field& field = fields[i];
+        auto* edit = qobject_cast<QLineEdit*>(m_fieldWidgets[i]);
+        if (!edit)
+            continue;
+        if (field.Kind == Five_Tone_Field_Kind::Name) {
+            Apply_Field_Rule(edit, name);
+            continue;
+        }
+        Apply_Field_Rule(edit, edit == ui->lineEdit_3 ? ownId : code);
+        // Once left, a code shows what it is stored as: a-f in upper case.
+        Show_Stored_Form_When_Left(edit, [field](const QString& text) {
+            return Five_Tone_Field_Text(field, Five_Tone_Field_Hex(field, text));
+        });
+    }
 }
 
 void FIVE_TONE_FORM::RetranslatePage()
@@ -255,7 +261,7 @@ void FIVE_TONE_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wi
         }
         case Five_Tone_Field_Kind::Code:
         case Five_Tone_Field_Kind::Name:
-            static_cast<QLineEdit*>(widget)->setText(Five_Tone_Field_Text(field, block));
+            Show_Stored_Text(static_cast<QLineEdit*>(widget), Five_Tone_Field_Text(field, block));
             break;
         }
     }

@@ -81,11 +81,8 @@ QString Five_Tone_Field_Text(const Five_Tone_Field& field, QStringView block)
 
 QString Five_Tone_Field_Hex(const Five_Tone_Field& field, const QString& text)
 {
-    QString kept = text.left(Five_Tone_Text_Limit(field));
-    if (field.Kind == Five_Tone_Field_Kind::Code) {
-        for (QChar& c : kept)
-            c = c.toUpper(); // one character for one: the field keeps its length
-    }
-    return Code_String_To_Hex_String(kept, field.Width);
+    const QString kept = text.left(Five_Tone_Text_Limit(field));
+    return field.Kind == Five_Tone_Field_Kind::Name ? Name_To_Hex_String(kept, field.Width)
+                                                    : Code_String_To_Hex_String(kept, field.Width);
 }
 

@@ -41,6 +41,7 @@ QString Five_Tone_Field_Text(const Five_Tone_Field& field, QStringView block);
 
 // The field's hex text (2 x Width digits) for `text`: codes are stored in
 // upper case, since the decoder keeps only upper-case A-F; names as typed.
-// A text longer than the field's limit is cut to it.
+// A character the field cannot store is left out. A text longer than the
+// field's limit is cut to it.
 QString Five_Tone_Field_Hex(const Five_Tone_Field& field, const QString& text);
 

@@ -2,7 +2,6 @@
 
 #include "image/hex_text.h"
 
-
 #include <limits>
 
 namespace {
@@ -123,17 +122,6 @@ QString Tone_2_Cell_Text(const QString& text)
 }
 
 // ---- names ------------------------------------------------------------------
-
-
-QString Name_To_Hex_String(const QString& name, int byteCount)
-{
-    QString hex;
-    for (QChar c : name)
-        hex += QString::number(c.unicode(), 16).toUpper().rightJustified(2, QLatin1Char('0'));
-    while (hex.size() < 2 * byteCount)
-        hex += QStringLiteral("00");
-    return hex;
-}
 
 QString Name_Cell_Text(const QString& text)
 {

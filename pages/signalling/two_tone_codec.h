@@ -68,11 +68,8 @@ QString Tone_2_Cell_Text(const QString& text);
 
 // ---- names: up to 8 bytes of 0x01..0x7E, padded with 0x00 --------------------
 
-// Names are read with Name_String_Array (code_text.h).
-
-// Two upper-case digits per character, then "00" up to 2 x byteCount digits.
-// Nothing is cut.
-QString Name_To_Hex_String(const QString& name, int byteCount);
+// Names are read with Name_String_Array and written with Name_To_Hex_String
+// (code_text.h).
 
 // The name cell rule: its first 8 characters.
 QString Name_Cell_Text(const QString& text);

@@ -10,7 +10,6 @@
 #include <QComboBox>
 #include <QDebug>
 #include <QHeaderView>
-#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTableWidget>
 
@@ -296,20 +295,21 @@ void TWO_TONE_FORM::Two_Tone_Table_Init()
 void TWO_TONE_FORM::Set_Line_Edit_Validators()
 {
     // Tones: digits and points, or nothing (an emptied tone 1 clears its row).
-    const QRegularExpression tonePattern(QStringLiteral("^[0-9.]*$"));
-    // Names: printable ASCII but the space, ":", ";" and "\"; never empty.
-    const QRegularExpression namePattern(QStringLiteral("^[!-9<-\\[\\]-~]+$"));
+    const Field_Rule toneRule(QStringLiteral("^[0-9.]*$"), Field_Rule::Storage::Single_Byte);
+    // Names: printable ASCII but the space, ":", ";" and "\"; never empty;
+    // at most the 8 bytes of the name field.
+    const Field_Rule nameRule(QStringLiteral("^[!-9<-\\[\\]-~]+$"), Field_Rule::Storage::Single_Byte, Name_Bytes);
 
     // One delegate per table: a delegate shared by two views sends its
     // commit and close signals to both, and the other view complains.
-    auto* encodeTone = new CustomItemDelegrate(tonePattern, this);
-    auto* encodeName = new CustomItemDelegrate(namePattern, this);
+    auto* encodeTone = new CustomItemDelegrate(toneRule, this);
+    auto* encodeName = new CustomItemDelegrate(nameRule, this);
     ui->tableWidget->setItemDelegateForColumn(Tone_1_Column, encodeTone);
     ui->tableWidget->setItemDelegateForColumn(Tone_2_Column, encodeTone);
     ui->tableWidget->setItemDelegateForColumn(Encode_Name_Column, encodeName);
 
-    auto* decodeTone = new CustomItemDelegrate(tonePattern, this);
-    auto* decodeName = new CustomItemDelegrate(namePattern, this);
+    auto* decodeTone = new CustomItemDelegrate(toneRule, this);
+    auto* decodeName = new CustomItemDelegrate(nameRule, this);
     ui->tableWidget_2->setItemDelegateForColumn(Tone_1_Column, decodeTone);
     ui->tableWidget_2->setItemDelegateForColumn(Tone_2_Column, decodeTone);
     ui->tableWidget_2->setItemDelegateForColumn(Decode_Name_Column, decodeName);

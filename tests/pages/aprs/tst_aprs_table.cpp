@@ -31,6 +31,7 @@ private slots:
     void cell_combo_offers_the_column_list_data();
     void cell_combo_offers_the_column_list();
     void cell_combo_by_mouse();
+    void list_cells_open_no_text_editor();
     void tone_rule_data();
     void tone_rule();
     void leaving_the_cell_commits_once();
@@ -85,6 +86,20 @@ void Tst_Aprs_Table::Choose(QComboBox* combo, const QString& text)
     QVERIFY(index >= 0);
     combo->setCurrentIndex(index);
     emit combo->activated(index);
+}
+
+void Tst_Aprs_Table::list_cells_open_no_text_editor()
+{
+    Decode_Sample();
+    Table()->setFocus();
+    for (int column = 0; column < 5; ++column) { // F2 or a letter edits the frequency only
+        Table()->setCurrentCell(0, column);
+        QTest::keyClick(Table(), Qt::Key_F2);
+        QTest::keyClick(Table(), Qt::Key_M);
+        QCOMPARE(bool(Table()->indexWidget(Table()->model()->index(0, column))), column == 0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    }
+    QCOMPARE(Row(0), QStringList({"438.500000", "高功", "宽带", "模拟亚音", "88.5"}));
 }
 
 void Tst_Aprs_Table::Decode_Sample()
