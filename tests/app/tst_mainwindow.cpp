@@ -5,12 +5,11 @@
 #include "support/test_image.h"
 #include "support/test_workdir.h"
 
-#include <QCheckBox>
-#include <QComboBox>
+#include <QCryptographicHash>
 #include <QFile>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -30,27 +29,19 @@ void Capture(QtMsgType, const QMessageLogContext&, const QString& text)
     Captured_Lines.append(text);
 }
 
-// What a page shows that did not come from a file: any text, current item,
-// check mark or picture.
+// The widgets of a page that show a value: text, current item, check mark,
+// picture or table cell.
 QStringList Shown_Values(QWidget* page)
 {
     QStringList shown;
-    for (auto* edit : page->findChildren<QLineEdit*>())
-        if (!edit->text().isEmpty())
-            shown << edit->objectName() + QLatin1Char('=') + edit->text();
-    for (auto* combo : page->findChildren<QComboBox*>())
-        if (combo->currentIndex() >= 0)
-            shown << combo->objectName() + QLatin1Char('=') + combo->currentText();
-    for (auto* check : page->findChildren<QCheckBox*>())
-        if (check->isChecked())
-            shown << check->objectName();
-    for (auto* table : page->findChildren<QTableWidget*>())
-        for (int cell = 0; cell < table->rowCount() * table->columnCount(); ++cell)
-            if (!table->item(cell / table->columnCount(), cell % table->columnCount())->text().isEmpty())
-                shown << table->objectName() + QString::number(cell);
-    for (auto* label : page->findChildren<QLabel*>())
-        if (!label->pixmap().isNull())
-            shown << label->objectName();
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+        const QVariant value = w->metaObject()->userProperty().read(w);
+        auto* label = qobject_cast<QLabel*>(w);
+        auto* table = qobject_cast<QTableWidget*>(w);
+        if ((!qobject_cast<QScrollBar*>(w) && (value.typeId() == QMetaType::Bool ? value.toBool() : !value.toString().isEmpty()))
+            || (label && !label->pixmap().isNull()) || (table && !table->findItems(QStringLiteral("?*"), Qt::MatchWildcard).isEmpty()))
+            shown << w->objectName();
+    }
     return shown;
 }
 
@@ -75,8 +66,6 @@ private slots:
     void shell_blocks();
     void shell_blocks_need_their_addresses();
     void file_with_part_of_the_memory();
-    void save_takes_the_cell_being_edited();
-    void save_as_adds_the_suffix();
 };
 
 void Tst_MainWindow::start_up_loads_the_default_file()
@@ -88,6 +77,11 @@ void Tst_MainWindow::start_up_loads_the_default_file()
     QCOMPARE(window.Image()->Image_Text(), Default_Text());
     QCOMPARE(Read_Text_File(dir.File(QStringLiteral("TempFile.Dat"))), Default_Text());
     QCOMPARE(window.windowTitle(), QStringLiteral("KESTREL 写频软件"));
+    // The default files come from the encoders the other tests check: an
+    // encoder change that alters them fails here until updated on purpose.
+    for (const QString& text : {Default_Text(), Read_Text_File(QStringLiteral(KESTREL_RUNTIME_DIR "/Default/Default_EN.PF"))})
+        QCOMPARE(QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha256).toHex(),
+                 QByteArray("a5a34398aee878cca378cb9ef29de0497d3e0392ec3375eaffa7276c25e8aa1c"));
 }
 
 void Tst_MainWindow::start_up_without_default_file_is_empty_and_reported()
@@ -275,6 +269,17 @@ void Tst_MainWindow::encode_finishes_the_edit_in_progress()
     QTRY_VERIFY(field->hasFocus());
     QVERIFY(window.Save_File_To(dir.File(QStringLiteral("Data Files/edit.PF"))));
     QCOMPARE(finished, 1);
+
+    // A table cell still being edited: the typed frequency is saved (channel
+    // 3 at APRS block offset 0x28 + 2 * 10, big-endian Hz).
+    auto* table = window.Page_At(MainWindow::Slot_Aprs)->findChild<QTableWidget*>(QStringLiteral("tableWidget"));
+    window.findChild<QStackedWidget*>(QStringLiteral("stackedWidget"))->setCurrentIndex(MainWindow::Slot_Aprs);
+    table->setCurrentCell(2, 0);
+    table->editItem(table->item(2, 0));
+    QTRY_VERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget()));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("145.5"));
+    QVERIFY(window.Save_File_To(dir.File(QStringLiteral("Data Files/edit.PF"))));
+    QCOMPARE(window.Image()->Read_String_From_Ram_File(Image_Region::Aprs_Block_Addr + 0x3C, 4), QStringLiteral("08AC2760"));
 }
 
 void Tst_MainWindow::shell_blocks()
@@ -320,93 +325,40 @@ void Tst_MainWindow::file_with_part_of_the_memory()
 {
     Test_Workdir dir;
     MainWindow window;
-    // Everything up to 0x154FF: the settings and FM regions, but not the
-    // APRS, DTMF, 2-tone or 5-tone blocks.
-    QString partial;
-    for (const QString& line : Default_Text().split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        if (line.left(8).toInt(nullptr, 16) < Image_Region::Aprs_Block_Addr)
-            partial += line + QLatin1Char('\n');
-    const QString in = dir.File(QStringLiteral("Data Files/part.PF"));
-    const QString out = dir.File(QStringLiteral("Data Files/part_out.PF"));
-    QVERIFY(Write_Text_File(in, partial));
-    const QList<int> lacking = {MainWindow::Slot_Aprs, MainWindow::Slot_Dtmf, MainWindow::Slot_Two_Tone,
-                                MainWindow::Slot_Five_Tone};
     auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("treeWidget"));
-    auto* notice = window.findChild<QLabel*>(QStringLiteral("noDataNotice"));
     const auto check = [&](const QList<int>& without) {
-        QCOMPARE(tree->topLevelItemCount(), 8);
-        for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        for (int i = 0; i < 8; ++i) {
             tree->setCurrentItem(tree->topLevelItem(i));
             const int slot = tree->topLevelItem(i)->data(0, Qt::UserRole).toInt();
             QWidget* page = window.Page_At(MainWindow::Page_Slot(slot));
             QCOMPARE(page->isEnabled(), !without.contains(slot));
-            QCOMPARE(notice->isVisibleTo(&window), without.contains(slot));
-            if (without.contains(slot))
-                QVERIFY2(Shown_Values(page).isEmpty(), qPrintable(Shown_Values(page).join(QLatin1Char(' '))));
+            QCOMPARE(window.findChild<QLabel*>(QStringLiteral("noDataNotice"))->isVisibleTo(&window), !page->isEnabled());
+            QVERIFY2(page->isEnabled() || Shown_Values(page).isEmpty(), qPrintable(Shown_Values(page).join(QLatin1Char(' '))));
         }
     };
-
-    Test_Messages().clear();
-    QVERIFY(window.Open_File(in));
-    QCOMPARE(Test_Messages().size(), 1);
-    for (const char* title : {"APRS设置", "DTMF设置", "2-TONE设置", "5-TONE设置"})
-        QVERIFY2(Test_Messages().first().contains(QString::fromUtf8(title)), qPrintable(Test_Messages().first()));
-    QVERIFY(!Test_Messages().first().contains(QStringLiteral("收音机设置")));
+    const QString file = dir.File(QStringLiteral("Data Files/part.PF"));
+    // Everything below the APRS block at 0x15500.
+    const QString partial = Default_Text().left(Default_Text().indexOf(QStringLiteral("\n00015500")) + 1);
+    QVERIFY(Write_Text_File(file, partial) && window.Open_File(file));
+    QCOMPARE(Test_Messages(), QStringList(QStringLiteral("文件 %1 中没有以下页面的数据，这些页面已清空并停用：\n"
+                                                          "APRS设置\nDTMF设置\n2-TONE设置\n5-TONE设置").arg(file)));
+    const QList<int> lacking = {MainWindow::Slot_Aprs, MainWindow::Slot_Dtmf, MainWindow::Slot_Two_Tone, MainWindow::Slot_Five_Tone};
     check(lacking);
-    // A language switch re-fills the lists; the pages stay empty.
-    window.Language_Change(QStringLiteral("ENGLISH"));
+    window.Language_Change(QStringLiteral("ENGLISH")); // re-fills the value lists
     check(lacking);
-    QVERIFY(window.Save_File_To(out));
-    QCOMPARE(Test_Messages().size(), 2);
-    QCOMPARE(Read_Text_File(out), partial);
-
-    // A whole file brings every page back.
+    QVERIFY(window.Save_File_To(file));
+    QCOMPARE(Read_Text_File(file), partial);
     QVERIFY(window.New_File());
-    QCOMPARE(Test_Messages().size(), 2);
+    QCOMPARE(Test_Messages().size(), 2); // and "saved"
     check({});
 
-    // From 0x15300 on: the FM page lacks its channel table, and its other
-    // regions keep what the file holds (here a VFO frequency of 100 MHz).
-    partial = Default_Text().mid(Default_Text().indexOf(QStringLiteral("\n00015300")) + 1);
-    partial.replace(12 + 2 * 18, 8, QStringLiteral("05F5E100"));
-    QVERIFY(Write_Text_File(in, partial));
-    QVERIFY(window.Open_File(in));
+    // From 0x15300 on: the FM page lacks its channel table; its other regions
+    // keep what the file holds (here a VFO frequency of 100 MHz).
+    QString fmPartial = Default_Text().mid(Default_Text().indexOf(QStringLiteral("\n00015300")) + 1);
+    fmPartial.replace(12 + 2 * 18, 8, QStringLiteral("05F5E100"));
+    QVERIFY(Write_Text_File(file, fmPartial) && window.Open_File(file) && window.Save_File_To(file));
     check({MainWindow::Slot_Fm_Radio});
-    QVERIFY(window.Save_File_To(out));
-    QCOMPARE(Read_Text_File(out), partial);
-}
-
-void Tst_MainWindow::save_takes_the_cell_being_edited()
-{
-    Test_Workdir dir;
-    MainWindow window;
-    window.show();
-    QApplication::setActiveWindow(&window);
-    auto* table = window.Page_At(MainWindow::Slot_Aprs)->findChild<QTableWidget*>(QStringLiteral("tableWidget"));
-    window.findChild<QStackedWidget*>(QStringLiteral("stackedWidget"))->setCurrentIndex(MainWindow::Slot_Aprs);
-    table->setCurrentCell(2, 0);
-    table->editItem(table->item(2, 0));
-    QTRY_VERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget()));
-    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("145.5"));
-    QVERIFY(window.Save_File_To(dir.File(QStringLiteral("Data Files/edit.PF"))));
-    // Channel 3's frequency, big-endian Hz, at block offset 0x28 + 2 * 10.
-    QCOMPARE(window.Image()->Read_String_From_Ram_File(Image_Region::Aprs_Block_Addr + 0x3C, 4), QStringLiteral("08AC2760"));
-}
-
-void Tst_MainWindow::save_as_adds_the_suffix()
-{
-    Test_Workdir dir;
-    MainWindow window;
-    QTimer::singleShot(0, &window, [&dir] {
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* dialog = qobject_cast<QFileDialog*>(widget)) {
-                dialog->selectFile(dir.File(QStringLiteral("Data Files/plain")));
-                QMetaObject::invokeMethod(dialog, "accept");
-            }
-    });
-    window.findChild<QAction*>(QStringLiteral("action_Save_As"))->trigger();
-    QCOMPARE(window.Current_File(), dir.File(QStringLiteral("Data Files/plain.PF")));
-    QCOMPARE(Read_Text_File(window.Current_File()), Default_Text());
+    QCOMPARE(Read_Text_File(file), fmPartial);
 }
 
 QTEST_MAIN(Tst_MainWindow)
