@@ -29,8 +29,7 @@ void Capture(QtMsgType, const QMessageLogContext&, const QString& text)
     Captured_Lines.append(text);
 }
 
-// The widgets of a page that show a value: text, current item, check mark,
-// picture or table cell.
+// The widgets of a page showing a value: text, current item, check, picture, table cell.
 QStringList Shown_Values(QWidget* page)
 {
     QStringList shown;
@@ -77,8 +76,7 @@ void Tst_MainWindow::start_up_loads_the_default_file()
     QCOMPARE(window.Image()->Image_Text(), Default_Text());
     QCOMPARE(Read_Text_File(dir.File(QStringLiteral("TempFile.Dat"))), Default_Text());
     QCOMPARE(window.windowTitle(), QStringLiteral("KESTREL 写频软件"));
-    // The default files come from the encoders the other tests check: an
-    // encoder change that alters them fails here until updated on purpose.
+    // Pinned: an encoder change that alters the default files fails until updated here on purpose.
     for (const QString& text : {Default_Text(), Read_Text_File(QStringLiteral(KESTREL_RUNTIME_DIR "/Default/Default_EN.PF"))})
         QCOMPARE(QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha256).toHex(),
                  QByteArray("a5a34398aee878cca378cb9ef29de0497d3e0392ec3375eaffa7276c25e8aa1c"));
@@ -270,8 +268,7 @@ void Tst_MainWindow::encode_finishes_the_edit_in_progress()
     QVERIFY(window.Save_File_To(dir.File(QStringLiteral("Data Files/edit.PF"))));
     QCOMPARE(finished, 1);
 
-    // A table cell still being edited: the typed frequency is saved (channel
-    // 3 at APRS block offset 0x28 + 2 * 10, big-endian Hz).
+    // A cell still being edited is saved as typed (channel 3: APRS offset 0x28 + 2 * 10, Hz).
     auto* table = window.Page_At(MainWindow::Slot_Aprs)->findChild<QTableWidget*>(QStringLiteral("tableWidget"));
     window.findChild<QStackedWidget*>(QStringLiteral("stackedWidget"))->setCurrentIndex(MainWindow::Slot_Aprs);
     table->setCurrentCell(2, 0);
@@ -352,8 +349,7 @@ void Tst_MainWindow::file_with_part_of_the_memory()
     QCOMPARE(Test_Messages().size(), 2); // and "saved"
     check({});
 
-    // From 0x15300 on: the FM page lacks its channel table; its other regions
-    // keep what the file holds (here a VFO frequency of 100 MHz).
+    // From 0x15300 on: no FM table; the other FM regions keep their bytes (VFO 100 MHz).
     QString fmPartial = Default_Text().mid(Default_Text().indexOf(QStringLiteral("\n00015300")) + 1);
     fmPartial.replace(12 + 2 * 18, 8, QStringLiteral("05F5E100"));
     QVERIFY(Write_Text_File(file, fmPartial) && window.Open_File(file) && window.Save_File_To(file));

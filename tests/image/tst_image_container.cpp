@@ -226,8 +226,7 @@ void Tst_Image_Container::save_is_atomic_and_reports_failure()
 
 void Tst_Image_Container::files_over_the_limit_or_not_regular_are_refused()
 {
-    // 127 lines of 0xFFFF bytes and one of 64831 make exactly the limit; one
-    // "\r" more keeps the file well-formed and makes it one byte over.
+    // Exactly the limit; then one "\r" more: still well-formed, one byte over.
     QByteArray bytes;
     for (int i = 0; i < 128; ++i) {
         const int count = i < 127 ? 0xFFFF : 64831;
