@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing (Debian 12, as root), builds, then starts the
-# editor ("run") or runs every test ("test").
+# editor ("run") or runs every test ("test"): first in build/, then again in
+# build-sanitize/ under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -22,12 +23,26 @@ if ((${#missing[@]})); then
     apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)"
+# build <folder> <cmake options...>
+build() {
+    local folder="$1"
+    shift
+    cmake -S . -B "$folder" "$@"
+    cmake --build "$folder" -j"$(nproc)"
+}
+# run_tests <folder>
+run_tests() {
+    (cd "$1" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
+}
 
+build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 if [[ "$mode" == "run" ]]; then
     cd build/runtime
     exec ./kestrel-cps
 fi
-cd build
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+run_tests build
+
+# The whole suite again in a checking build of its own: Debug (asserts on)
+# with AddressSanitizer and UndefinedBehaviorSanitizer.
+build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKESTREL_SANITIZE=ON
+run_tests build-sanitize

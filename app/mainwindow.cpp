@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "app/page_presence.h"
 #include "app/shell_blocks.h"
 #include "image/data_file_read_write.h"
 #include "pages/aprs/aprs_form.h"
@@ -21,10 +22,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTreeWidgetItem>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -112,6 +115,7 @@ MainWindow::MainWindow(QWidget* parent, Start_Up startUp)
         ui->stackedWidget->addWidget(page);
     }
     Build_Navigation_Tree();
+    Build_No_Data_Notice();
 
     QSettings config(QString::fromLatin1(Config_File), QSettings::IniFormat);
     const QString stored = config.value(QString::fromLatin1(Language_Key)).toString();
@@ -171,19 +175,29 @@ void MainWindow::Decode_All_Pages()
     m_twoTone->Set_Windows_Data_From_SP_Read(image);
     m_fiveTone->Set_Windows_Data_From_SP_Read(image);
     m_bluetooth->Set_Windows_Data_From_SP_Read(image);
+    Mark_Pages_Without_Data();
 }
 
 void MainWindow::Encode_All_Pages()
 {
     DATA_FILE_READ_WRITE* image = m_image.get();
-    m_sounds->Get_Windows_Data_To_SP_Write(image);
-    m_shortcuts->Get_Windows_Data_To_SP_Write(image);
-    m_fmRadio->Get_Windows_Data_To_SP_Write(image);
-    m_aprs->Get_Windows_Data_To_SP_Write(image);
-    m_dtmf->Get_Windows_Data_To_SP_Write(image);
-    m_twoTone->Get_Windows_Data_To_SP_Write(image);
-    m_fiveTone->Get_Windows_Data_To_SP_Write(image);
-    m_bluetooth->Get_Windows_Data_To_SP_Write(image);
+    // A page whose regions the image lacks has nothing to write.
+    if (Holds_Page(Slot_Audio))
+        m_sounds->Get_Windows_Data_To_SP_Write(image);
+    if (Holds_Page(Slot_Keys))
+        m_shortcuts->Get_Windows_Data_To_SP_Write(image);
+    if (Holds_Page(Slot_Fm_Radio))
+        m_fmRadio->Get_Windows_Data_To_SP_Write(image);
+    if (Holds_Page(Slot_Aprs))
+        m_aprs->Get_Windows_Data_To_SP_Write(image);
+    if (Holds_Page(Slot_Dtmf))
+        m_dtmf->Get_Windows_Data_To_SP_Write(image);
+    if (Holds_Page(Slot_Two_Tone))
+        m_twoTone->Get_Windows_Data_To_SP_Write(image);
+    if (Holds_Page(Slot_Five_Tone))
+        m_fiveTone->Get_Windows_Data_To_SP_Write(image);
+    if (Holds_Page(Slot_Bluetooth))
+        m_bluetooth->Get_Windows_Data_To_SP_Write(image);
 }
 
 void MainWindow::Retranslate_All_Pages()
@@ -221,6 +235,7 @@ bool MainWindow::Decode_All_From_File(const QString& path)
         return false;
     }
     Decode_All_Pages();
+    Report_Pages_Without_Data(path);
     return true;
 }
 
@@ -306,6 +321,8 @@ void MainWindow::Language_Change(const QString& language)
     // nothing back; decoding it would only wipe the pages' form defaults.
     if (!m_image->Is_Empty())
         Decode_All_Pages();
+    else
+        Clear_Pages_Without_Data();
 }
 
 // ---- file commands ----------------------------------------------------------
@@ -355,7 +372,14 @@ QString MainWindow::Ask_Save_Path()
     QDir().mkpath(QString::fromLatin1(Data_Folder));
     const QString suggested = QString::fromLatin1(Data_Folder)
         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_hhmmss")) + QStringLiteral(".PF");
-    return QFileDialog::getSaveFileName(this, tr("另存为"), suggested, QString::fromLatin1(Program_File_Filter));
+    QFileDialog dialog(this, tr("另存为"), suggested, QString::fromLatin1(Program_File_Filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without a suffix gets the one the Open dialog lists; the
+    // dialog adds it before it asks whether to replace an existing file.
+    dialog.setDefaultSuffix(QStringLiteral("PF"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 void MainWindow::on_action_New_triggered()
@@ -401,4 +425,73 @@ void MainWindow::on_action_Chinese_triggered()
 void MainWindow::on_action_English_triggered()
 {
     Language_Change(QStringLiteral("ENGLISH"));
+}
+
+// ---- pages without data -------------------------------------------------------
+
+bool MainWindow::Holds_Page(Page_Slot slot) const
+{
+    return Image_Holds_Page(*m_image, slot);
+}
+
+bool MainWindow::Page_Without_Data(Page_Slot slot) const
+{
+    return !Page_At(slot)->isEnabledTo(ui->stackedWidget);
+}
+
+void MainWindow::Mark_Pages_Without_Data()
+{
+    for (const Tree_Entry& entry : Tree_Entries)
+        Page_At(entry.Slot)->setEnabled(Holds_Page(entry.Slot));
+    Clear_Pages_Without_Data();
+    Update_No_Data_Notice();
+}
+
+void MainWindow::Clear_Pages_Without_Data()
+{
+    // A decoder fills the widgets even from a missing region; what it shows
+    // there is not in the file.
+    for (const Tree_Entry& entry : Tree_Entries) {
+        if (Page_Without_Data(entry.Slot))
+            Clear_Page_Widgets(Page_At(entry.Slot));
+    }
+}
+
+void MainWindow::Report_Pages_Without_Data(const QString& path)
+{
+    QStringList titles;
+    for (const Tree_Entry& entry : Tree_Entries) {
+        if (Page_Without_Data(entry.Slot))
+            titles.append(tr(entry.Title));
+    }
+    if (!titles.isEmpty())
+        Report(tr("文件 %1 中没有以下页面的数据，这些页面已清空并停用：\n%2")
+                   .arg(QDir::toNativeSeparators(path), titles.join(QLatin1Char('\n'))));
+}
+
+void MainWindow::Build_No_Data_Notice()
+{
+    // A notice above the page stack, shown with a page the file holds no data for.
+    auto* column = new QWidget;
+    ui->splitter->insertWidget(ui->splitter->indexOf(ui->stackedWidget), column);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_noDataNotice = new QLabel(column);
+    m_noDataNotice->setObjectName(QStringLiteral("noDataNotice"));
+    m_noDataNotice->setAlignment(Qt::AlignCenter);
+    m_noDataNotice->setWordWrap(true);
+    m_noDataNotice->setMargin(8);
+    m_noDataNotice->setStyleSheet(QStringLiteral("QLabel#noDataNotice { background: #FFF4CE; color: #5C4400; }"));
+    m_noDataNotice->hide();
+    layout->addWidget(m_noDataNotice);
+    layout->addWidget(ui->stackedWidget, 1);
+    connect(ui->stackedWidget, &QStackedWidget::currentChanged, this, &MainWindow::Update_No_Data_Notice);
+}
+
+void MainWindow::Update_No_Data_Notice()
+{
+    const int slot = ui->stackedWidget->currentIndex();
+    m_noDataNotice->setText(tr("此文件中没有本页的数据。"));
+    m_noDataNotice->setVisible(slot >= 0 && Page_Without_Data(Page_Slot(slot)));
 }

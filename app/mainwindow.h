@@ -8,6 +8,7 @@
 #include <memory>
 
 class DATA_FILE_READ_WRITE;
+class QLabel;
 class SOUNDS_SETTING_FORM;
 class SHORTCUTS_SETTING_FORM;
 class BLUETOOTH_FORM;
@@ -95,11 +96,21 @@ private:
     bool Is_Default_File(const QString& path) const;
     QString Ask_Save_Path();
 
+    // Pages whose regions the image lacks: cleared, disabled and not encoded.
+    bool Holds_Page(Page_Slot slot) const;
+    bool Page_Without_Data(Page_Slot slot) const;
+    void Mark_Pages_Without_Data();
+    void Clear_Pages_Without_Data();
+    void Report_Pages_Without_Data(const QString& path);
+    void Build_No_Data_Notice();
+    void Update_No_Data_Notice();
+
     std::unique_ptr<Ui::MainWindow> ui;
     std::unique_ptr<DATA_FILE_READ_WRITE> m_image;
     QTranslator m_translator;
     QString m_language;
     QString m_currentFile;
+    QLabel* m_noDataNotice = nullptr;
 
     SOUNDS_SETTING_FORM* m_sounds = nullptr;
     SHORTCUTS_SETTING_FORM* m_shortcuts = nullptr;

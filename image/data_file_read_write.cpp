@@ -4,7 +4,9 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -111,20 +113,44 @@ bool DATA_FILE_READ_WRITE::Load_Image_Text(const QString& text)
 
 bool DATA_FILE_READ_WRITE::Read_Image_File(const QString& path, QString* text, QString* error)
 {
+    const QString shown = QDir::toNativeSeparators(path);
+    // Only a regular file is opened: a FIFO would block the open, and a
+    // device (or a link to one) reports size 0 and may never end.
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        *error = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "文件不存在：%1")).arg(shown);
+        return false;
+    }
+    if (info.isDir()) {
+        *error = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "这是文件夹，不是数据文件：%1")).arg(shown);
+        return false;
+    }
+    if (!info.isFile()) {
+        *error = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "这不是普通文件（而是设备、管道或套接字），不能作为数据文件打开：%1"))
+                     .arg(shown);
+        return false;
+    }
+    const QString tooLarge = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "文件过大（超过 16 MiB）"));
+    if (info.size() > Image_Text_Max_Chars) {
+        *error = tooLarge;
+        return false;
+    }
     QFile file(path);
-    if (!file.exists()) {
-        *error = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "文件不存在：%1")).arg(path);
-        return false;
-    }
-    if (file.size() > Image_Text_Max_Chars) {
-        *error = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "文件过大（超过 16 MiB）"));
-        return false;
-    }
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "无法打开文件：%1")).arg(path);
+        *error = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "无法打开文件：%1")).arg(shown);
         return false;
     }
-    const QByteArray bytes = file.readAll();
+    // One byte over the limit is enough to refuse a file that grew since
+    // its size was taken.
+    const QByteArray bytes = file.read(qint64(Image_Text_Max_Chars) + 1);
+    if (file.error() != QFileDevice::NoError) {
+        *error = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "读取文件失败：%1")).arg(shown);
+        return false;
+    }
+    if (bytes.size() > Image_Text_Max_Chars) {
+        *error = tooLarge;
+        return false;
+    }
     QString decoded = QString::fromUtf8(bytes);
     QVector<Image_Line_Info> lines;
     if (!Parse_Image_Text(decoded, &lines, error))
@@ -137,12 +163,12 @@ bool DATA_FILE_READ_WRITE::Save_Image_Text(const QString& path, const QString& t
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        *error = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "无法写入文件：%1")).arg(path);
+        *error = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "无法写入文件：%1")).arg(QDir::toNativeSeparators(path));
         return false;
     }
     const QByteArray bytes = text.toUtf8();
     if (file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "无法写入文件：%1")).arg(path);
+        *error = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "无法写入文件：%1")).arg(QDir::toNativeSeparators(path));
         return false;
     }
     return true;

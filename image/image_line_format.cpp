@@ -43,60 +43,51 @@ bool Parse_Image_Text(const QString& text, QVector<Image_Line_Info>* lines, QStr
     qint64 nextAddr = -1;
     while (pos < n) {
         ++lineNo;
-        if (pos + 12 > n) {
-            *error = Line_Error(lineNo, QCoreApplication::translate("DATA_FILE_READ_WRITE", "行太短，缺少地址或字节数"));
+        // The line runs from pos to its "\n" (or the end of the text); a
+        // "\r" before the "\n" belongs to the line end.
+        int next = int(text.indexOf(QLatin1Char('\n'), pos));
+        const bool lineBreak = next >= 0;
+        if (!lineBreak)
+            next = n;
+        int end = next;
+        if (end > pos && text[end - 1] == QLatin1Char('\r'))
+            --end;
+        const auto fail = [&](const char* reason) {
+            *error = Line_Error(lineNo, QCoreApplication::translate("DATA_FILE_READ_WRITE", reason));
             return false;
-        }
+        };
+
+        if (end == pos)
+            return fail(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "空行"));
+        if (end - pos < 12)
+            return fail(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "行太短，缺少地址或字节数"));
         qint64 addr = 0;
         qint64 count = 0;
-        if (!Read_Hex_Number(text, pos, 8, &addr)) {
-            *error = Line_Error(lineNo, QCoreApplication::translate("DATA_FILE_READ_WRITE", "地址不是8位十六进制数"));
-            return false;
-        }
-        if (!Read_Hex_Number(text, pos + 8, 4, &count)) {
-            *error = Line_Error(lineNo, QCoreApplication::translate("DATA_FILE_READ_WRITE", "字节数不是4位十六进制数"));
-            return false;
-        }
-        if (count == 0) {
-            *error = Line_Error(lineNo, QCoreApplication::translate("DATA_FILE_READ_WRITE", "字节数为0"));
-            return false;
-        }
-        if (addr + count > 0x7FFFFFFF) {
-            *error = Line_Error(lineNo, QCoreApplication::translate("DATA_FILE_READ_WRITE", "地址超出范围"));
-            return false;
-        }
+        if (!Read_Hex_Number(text, pos, 8, &addr))
+            return fail(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "地址不是8位十六进制数"));
+        if (!Read_Hex_Number(text, pos + 8, 4, &count))
+            return fail(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "字节数不是4位十六进制数"));
+        if (count == 0)
+            return fail(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "字节数为0"));
+        if (addr + count > 0x7FFFFFFF)
+            return fail(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "地址超出范围"));
         if (nextAddr >= 0 && addr != nextAddr) {
             *error = Line_Error(lineNo, QCoreApplication::translate("DATA_FILE_READ_WRITE", "地址不连续（应为 %1）")
                                             .arg(QString::number(nextAddr, 16).toUpper().rightJustified(8, QLatin1Char('0'))));
             return false;
         }
         const int dataPos = pos + 12;
-        const qint64 dataEnd = dataPos + 2 * count;
-        if (dataEnd > n) {
-            *error = Line_Error(lineNo, QCoreApplication::translate("DATA_FILE_READ_WRITE", "数据少于字节数"));
-            return false;
-        }
-        for (int i = dataPos; i < dataEnd; ++i) {
-            if (!Is_Hex_Digit(text[i])) {
-                const QChar c = text[i];
-                *error = Line_Error(lineNo, (c == QLatin1Char('\n') || c == QLatin1Char('\r'))
-                                                ? QCoreApplication::translate("DATA_FILE_READ_WRITE", "数据少于字节数")
-                                                : QCoreApplication::translate("DATA_FILE_READ_WRITE", "数据中有非十六进制字符"));
-                return false;
-            }
-        }
-        int end = int(dataEnd);
-        if (end < n && text[end] == QLatin1Char('\r'))
-            ++end;
-        if (end >= n || text[end] != QLatin1Char('\n')) {
-            *error = Line_Error(lineNo, (end < n && Is_Hex_Digit(text[end]))
-                                            ? QCoreApplication::translate("DATA_FILE_READ_WRITE", "数据多于字节数")
-                                            : QCoreApplication::translate("DATA_FILE_READ_WRITE", "行尾缺少换行符"));
-            return false;
-        }
+        if (!Is_Hex_Text(QStringView(text).mid(dataPos, end - dataPos)))
+            return fail(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "数据中有非十六进制字符"));
+        if (end - dataPos < 2 * count)
+            return fail(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "数据少于字节数"));
+        if (end - dataPos > 2 * count)
+            return fail(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "数据多于字节数"));
+        if (!lineBreak)
+            return fail(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "行尾缺少换行符"));
         result.append({int(addr), int(count), dataPos});
         nextAddr = addr + count;
-        pos = end + 1;
+        pos = next + 1;
     }
     *lines = std::move(result);
     return true;

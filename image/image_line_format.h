@@ -13,7 +13,8 @@ struct Image_Line_Info
     int Data_Pos = 0; // position of the first data digit in the text
 };
 
-// The largest image text the program accepts (a real image is ~230 KB).
+// The largest image text the program accepts, in characters and in bytes of
+// a data file (a real image is ~230 KB).
 constexpr int Image_Text_Max_Chars = 16 * 1024 * 1024;
 
 // Checks `text` against the line format and indexes its lines. On failure

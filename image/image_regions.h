@@ -40,4 +40,20 @@ constexpr int Five_Tone_Block_Size = 2048;
 constexpr int Ff_Fill_Block_Addr = 0x20000;
 constexpr int Ff_Fill_Block_Size = 4096;
 
+// A region as one value, for tables of the regions something needs.
+struct Region
+{
+    int Addr;
+    int Size;
+};
+
+constexpr Region Fm_Channel_Table_Region{Fm_Channel_Table_Addr, Fm_Channel_Table_Size};
+constexpr Region Fm_Channel_Flags_Region{Fm_Channel_Flags_Addr, Fm_Channel_Flags_Size};
+constexpr Region Work_Mode_Block_Region{Work_Mode_Block_Addr, Work_Mode_Block_Size};
+constexpr Region Settings_Block_Region{Settings_Block_Addr, Settings_Block_Size};
+constexpr Region Aprs_Block_Region{Aprs_Block_Addr, Aprs_Block_Size};
+constexpr Region Dtmf_Block_Region{Dtmf_Block_Addr, Dtmf_Block_Size};
+constexpr Region Two_Tone_Block_Region{Two_Tone_Block_Addr, Two_Tone_Block_Size};
+constexpr Region Five_Tone_Block_Region{Five_Tone_Block_Addr, Five_Tone_Block_Size};
+
 } // namespace Image_Region

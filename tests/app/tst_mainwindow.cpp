@@ -5,10 +5,14 @@
 #include "support/test_image.h"
 #include "support/test_workdir.h"
 
+#include <QCryptographicHash>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStackedWidget>
+#include <QTableWidget>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -23,6 +27,21 @@ QStringList Captured_Lines;
 void Capture(QtMsgType, const QMessageLogContext&, const QString& text)
 {
     Captured_Lines.append(text);
+}
+
+// The widgets of a page showing a value: text, current item, check, picture, table cell.
+QStringList Shown_Values(QWidget* page)
+{
+    QStringList shown;
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+        const QVariant value = w->metaObject()->userProperty().read(w);
+        auto* label = qobject_cast<QLabel*>(w);
+        auto* table = qobject_cast<QTableWidget*>(w);
+        if ((!qobject_cast<QScrollBar*>(w) && (value.typeId() == QMetaType::Bool ? value.toBool() : !value.toString().isEmpty()))
+            || (label && !label->pixmap().isNull()) || (table && !table->findItems(QStringLiteral("?*"), Qt::MatchWildcard).isEmpty()))
+            shown << w->objectName();
+    }
+    return shown;
 }
 
 } // namespace
@@ -45,6 +64,7 @@ private slots:
     void encode_finishes_the_edit_in_progress();
     void shell_blocks();
     void shell_blocks_need_their_addresses();
+    void file_with_part_of_the_memory();
 };
 
 void Tst_MainWindow::start_up_loads_the_default_file()
@@ -56,6 +76,10 @@ void Tst_MainWindow::start_up_loads_the_default_file()
     QCOMPARE(window.Image()->Image_Text(), Default_Text());
     QCOMPARE(Read_Text_File(dir.File(QStringLiteral("TempFile.Dat"))), Default_Text());
     QCOMPARE(window.windowTitle(), QStringLiteral("KESTREL 写频软件"));
+    // Pinned: an encoder change that alters the default files fails until updated here on purpose.
+    for (const QString& text : {Default_Text(), Read_Text_File(QStringLiteral(KESTREL_RUNTIME_DIR "/Default/Default_EN.PF"))})
+        QCOMPARE(QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha256).toHex(),
+                 QByteArray("a5a34398aee878cca378cb9ef29de0497d3e0392ec3375eaffa7276c25e8aa1c"));
 }
 
 void Tst_MainWindow::start_up_without_default_file_is_empty_and_reported()
@@ -243,6 +267,16 @@ void Tst_MainWindow::encode_finishes_the_edit_in_progress()
     QTRY_VERIFY(field->hasFocus());
     QVERIFY(window.Save_File_To(dir.File(QStringLiteral("Data Files/edit.PF"))));
     QCOMPARE(finished, 1);
+
+    // A cell still being edited is saved as typed (channel 3: APRS offset 0x28 + 2 * 10, Hz).
+    auto* table = window.Page_At(MainWindow::Slot_Aprs)->findChild<QTableWidget*>(QStringLiteral("tableWidget"));
+    window.findChild<QStackedWidget*>(QStringLiteral("stackedWidget"))->setCurrentIndex(MainWindow::Slot_Aprs);
+    table->setCurrentCell(2, 0);
+    table->editItem(table->item(2, 0));
+    QTRY_VERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget()));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("145.5"));
+    QVERIFY(window.Save_File_To(dir.File(QStringLiteral("Data Files/edit.PF"))));
+    QCOMPARE(window.Image()->Read_String_From_Ram_File(Image_Region::Aprs_Block_Addr + 0x3C, 4), QStringLiteral("08AC2760"));
 }
 
 void Tst_MainWindow::shell_blocks()
@@ -282,6 +316,45 @@ void Tst_MainWindow::shell_blocks_need_their_addresses()
     const QString before = image->Image_Text();
     Write_Shell_Fixed_Blocks(image.get());
     QCOMPARE(image->Image_Text(), before);
+}
+
+void Tst_MainWindow::file_with_part_of_the_memory()
+{
+    Test_Workdir dir;
+    MainWindow window;
+    auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("treeWidget"));
+    const auto check = [&](const QList<int>& without) {
+        for (int i = 0; i < 8; ++i) {
+            tree->setCurrentItem(tree->topLevelItem(i));
+            const int slot = tree->topLevelItem(i)->data(0, Qt::UserRole).toInt();
+            QWidget* page = window.Page_At(MainWindow::Page_Slot(slot));
+            QCOMPARE(page->isEnabled(), !without.contains(slot));
+            QCOMPARE(window.findChild<QLabel*>(QStringLiteral("noDataNotice"))->isVisibleTo(&window), !page->isEnabled());
+            QVERIFY2(page->isEnabled() || Shown_Values(page).isEmpty(), qPrintable(Shown_Values(page).join(QLatin1Char(' '))));
+        }
+    };
+    const QString file = dir.File(QStringLiteral("Data Files/part.PF"));
+    // Everything below the APRS block at 0x15500.
+    const QString partial = Default_Text().left(Default_Text().indexOf(QStringLiteral("\n00015500")) + 1);
+    QVERIFY(Write_Text_File(file, partial) && window.Open_File(file));
+    QCOMPARE(Test_Messages(), QStringList(QStringLiteral("文件 %1 中没有以下页面的数据，这些页面已清空并停用：\n"
+                                                          "APRS设置\nDTMF设置\n2-TONE设置\n5-TONE设置").arg(file)));
+    const QList<int> lacking = {MainWindow::Slot_Aprs, MainWindow::Slot_Dtmf, MainWindow::Slot_Two_Tone, MainWindow::Slot_Five_Tone};
+    check(lacking);
+    window.Language_Change(QStringLiteral("ENGLISH")); // re-fills the value lists
+    check(lacking);
+    QVERIFY(window.Save_File_To(file));
+    QCOMPARE(Read_Text_File(file), partial);
+    QVERIFY(window.New_File());
+    QCOMPARE(Test_Messages().size(), 2); // and "saved"
+    check({});
+
+    // From 0x15300 on: no FM table; the other FM regions keep their bytes (VFO 100 MHz).
+    QString fmPartial = Default_Text().mid(Default_Text().indexOf(QStringLiteral("\n00015300")) + 1);
+    fmPartial.replace(12 + 2 * 18, 8, QStringLiteral("05F5E100"));
+    QVERIFY(Write_Text_File(file, fmPartial) && window.Open_File(file) && window.Save_File_To(file));
+    check({MainWindow::Slot_Fm_Radio});
+    QCOMPARE(Read_Text_File(file), fmPartial);
 }
 
 QTEST_MAIN(Tst_MainWindow)

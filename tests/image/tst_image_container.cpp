@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 class Tst_Image_Container : public QObject
 {
     Q_OBJECT
@@ -22,6 +24,7 @@ private slots:
     void crlf_lines_are_kept();
     void loading_a_broken_file_keeps_image_and_file();
     void save_is_atomic_and_reports_failure();
+    void files_over_the_limit_or_not_regular_are_refused();
 };
 
 void Tst_Image_Container::reads_across_lines_in_stored_case()
@@ -129,7 +132,7 @@ void Tst_Image_Container::malformed_text_is_refused_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
-    QTest::newRow("short line") << QStringLiteral("00001000\n") << QStringLiteral("第 1 行");
+    QTest::newRow("short line") << QStringLiteral("00001000\n") << QStringLiteral("第 1 行：行太短");
     QTest::newRow("bad address") << QStringLiteral("0000100G0001AA\n") << QStringLiteral("地址");
     QTest::newRow("bad count") << QStringLiteral("00001000000ZAA\n") << QStringLiteral("字节数");
     QTest::newRow("zero count") << QStringLiteral("000010000000\n") << QStringLiteral("字节数为0");
@@ -137,7 +140,9 @@ void Tst_Image_Container::malformed_text_is_refused_data()
     QTest::newRow("too many digits") << QStringLiteral("000010000001AABB\n") << QStringLiteral("数据多于字节数");
     QTest::newRow("not hex data") << QStringLiteral("000010000002A-BB\n") << QStringLiteral("非十六进制");
     QTest::newRow("no final line break") << QStringLiteral("000010000001AA") << QStringLiteral("换行");
-    QTest::newRow("blank line") << QStringLiteral("000010000001AA\n\n000010010001BB\n") << QStringLiteral("第 2 行");
+    QTest::newRow("blank line") << QStringLiteral("000010000001AA\n\n000010010001BB\n") << QStringLiteral("第 2 行：空行");
+    QTest::newRow("blank crlf line") << QStringLiteral("000010000001AA\r\n\r\n") << QStringLiteral("第 2 行：空行");
+    QTest::newRow("short line between") << QStringLiteral("0000100\n000010000001AA\n") << QStringLiteral("第 1 行：行太短");
     QTest::newRow("gap") << QStringLiteral("000010000001AA\n000010020001BB\n") << QStringLiteral("00001001");
     QTest::newRow("descending") << QStringLiteral("000010010001AA\n000010000001BB\n") << QStringLiteral("第 2 行");
     QTest::newRow("overlap") << QStringLiteral("000010000002AABB\n000010010001BB\n") << QStringLiteral("第 2 行");
@@ -217,6 +222,37 @@ void Tst_Image_Container::save_is_atomic_and_reports_failure()
     QVERIFY(QFileInfo(blocked).isDir());
     QVERIFY(DATA_FILE_READ_WRITE::Read_Image_File(path, &text, &error));
     QCOMPARE(text, image->Image_Text());
+}
+
+void Tst_Image_Container::files_over_the_limit_or_not_regular_are_refused()
+{
+    // Exactly the limit; then one "\r" more: still well-formed, one byte over.
+    QByteArray bytes;
+    for (int i = 0; i < 128; ++i) {
+        const int count = i < 127 ? 0xFFFF : 64831;
+        bytes += (Be_To_Hex(quint32(i * 0xFFFF), 4) + Be_To_Hex(quint32(count), 2)).toLatin1() + QByteArray(2 * count, 'F') + '\n';
+    }
+    QCOMPARE(bytes.size(), Image_Text_Max_Chars);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("limit.PF")));
+    QString text, error;
+    for (bool accepted : {true, false}) {
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        QVERIFY2(DATA_FILE_READ_WRITE::Read_Image_File(file.fileName(), &text, &error) == accepted, qPrintable(error));
+        bytes.insert(bytes.size() - 1, '\r');
+    }
+    QVERIFY2(error.contains(QStringLiteral("16 MiB")), qPrintable(error));
+
+    // A folder, a device and a FIFO are refused at once, before any read.
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.PF")) && QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("zero.PF"))));
+    QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo.PF"))).constData(), 0600), 0);
+    for (const char* name : {"folder.PF", "zero.PF", "fifo.PF"}) {
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(!DATA_FILE_READ_WRITE::Read_Image_File(dir.filePath(QLatin1String(name)), &text, &error));
+        QVERIFY2(timer.elapsed() < 1000 && error.contains(name[1] == 'o' ? "文件夹" : "不是普通文件"), qPrintable(error));
+    }
 }
 
 QTEST_MAIN(Tst_Image_Container)
