@@ -268,8 +268,11 @@ void APRS_FORM::Set_Line_Edit_Validators()
     Show_Stored_Form_When_Left(ui->lineEdit_23, Stored_Path_Text);
     Show_Stored_Form_When_Left(ui->lineEdit_5, Stored_Position_Text);
     Show_Stored_Form_When_Left(ui->lineEdit_4, Stored_Position_Text);
-    Show_Stored_Form_When_Left(ui->lineEdit_6, [this](const QString& text) {
-        return Stored_Altitude_Text(text, ui->comboBox_14->currentIndex() == Altitude_Unit_Feet);
+    // The unit box, not the page's form: a focus change while the page is
+    // being destroyed comes after the form is gone.
+    QComboBox* unit = ui->comboBox_14;
+    Show_Stored_Form_When_Left(ui->lineEdit_6, [unit](const QString& text) {
+        return Stored_Altitude_Text(text, unit->currentIndex() == Altitude_Unit_Feet);
     });
 
     const auto number = [this](QLineEdit* edit, double top, int decimals) {
