@@ -60,6 +60,7 @@ private slots:
     void failed_save_is_reported();
     void new_reloads_the_default_file();
     void language_switch_keeps_every_byte();
+    void stored_code_letters_survive_save_and_switch();
     void decode_and_encode_run_in_fixed_order();
     void encode_finishes_the_edit_in_progress();
     void shell_blocks();
@@ -221,6 +222,33 @@ void Tst_MainWindow::language_switch_keeps_every_byte()
     QVERIFY(window.Save_File_To(out));
     QCOMPARE(Read_Text_File(out), Default_Text());
     QCOMPARE(Read_Text_File(dir.File(QStringLiteral("TempFile.Dat"))), Default_Text());
+}
+
+void Tst_MainWindow::stored_code_letters_survive_save_and_switch()
+{
+    // A DTMF code memory "1EF", focused, so that Save and the switch finish its edit.
+    Test_Workdir dir;
+    MainWindow window;
+    const QString in = dir.File(QStringLiteral("Data Files/in.PF"));
+    const QString stored = QStringLiteral("314546") + QStringLiteral("00").repeated(21);
+    QString written = stored;
+    QVERIFY(window.Image()->Write_String_To_Ram_File(Image_Region::Dtmf_Block_Addr + 0x28, written));
+    QVERIFY(window.Image()->Write_All_Ram_Data_to_File(in));
+    QVERIFY(window.Open_File(in));
+    QLineEdit* code = nullptr;
+    for (QLineEdit* edit : window.Page_At(MainWindow::Slot_Dtmf)->findChildren<QLineEdit*>())
+        code = edit->text() == QLatin1String("1EF") ? edit : code;
+    QVERIFY(code);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    window.findChild<QStackedWidget*>(QStringLiteral("stackedWidget"))->setCurrentIndex(MainWindow::Slot_Dtmf);
+    code->setFocus();
+    QTRY_VERIFY(code->hasFocus());
+    QVERIFY(window.Save_File_To(in));
+    window.Language_Change(QStringLiteral("ENGLISH"));
+    window.Language_Change(QStringLiteral("CHINESE"));
+    QCOMPARE(window.Image()->Read_String_From_Ram_File(Image_Region::Dtmf_Block_Addr + 0x28, 24), stored);
+    QCOMPARE(Read_Text_File(in), window.Image()->Image_Text());
 }
 
 void Tst_MainWindow::decode_and_encode_run_in_fixed_order()
