@@ -82,17 +82,24 @@ MainWindow::MainWindow(QWidget* parent, Start_Up startUp)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
 {
+    // The translation goes in first, so that every form comes up in its
+    // language at once.
+    QSettings config(QString::fromLatin1(Config_File), QSettings::IniFormat);
+    const QString stored = config.value(QString::fromLatin1(Language_Key)).toString();
+    Install_Language(stored == QLatin1String("CHINESE") ? QStringLiteral("CHINESE") : QStringLiteral("ENGLISH"));
+
     ui->setupUi(this);
     m_image = std::make_unique<DATA_FILE_READ_WRITE>(Working_File_Path());
 
-    m_sounds = new SOUNDS_SETTING_FORM(this);
-    m_shortcuts = new SHORTCUTS_SETTING_FORM(this);
-    m_bluetooth = new BLUETOOTH_FORM(this);
-    m_fmRadio = new FM_RADIO_FORM(this);
-    m_dtmf = new DTMF_FORM(this);
-    m_twoTone = new TWO_TONE_FORM(this);
-    m_fiveTone = new FIVE_TONE_FORM(this);
-    m_aprs = new APRS_FORM(this);
+    // Each page makes its widgets the first time it is needed (Build_Page).
+    m_sounds = new SOUNDS_SETTING_FORM(this, Page_Build::Later);
+    m_shortcuts = new SHORTCUTS_SETTING_FORM(this, Page_Build::Later);
+    m_bluetooth = new BLUETOOTH_FORM(this, Page_Build::Later);
+    m_fmRadio = new FM_RADIO_FORM(this, Page_Build::Later);
+    m_dtmf = new DTMF_FORM(this, Page_Build::Later);
+    m_twoTone = new TWO_TONE_FORM(this, Page_Build::Later);
+    m_fiveTone = new FIVE_TONE_FORM(this, Page_Build::Later);
+    m_aprs = new APRS_FORM(this, Page_Build::Later);
 
     for (int slot = 0; slot < Slot_Count; ++slot) {
         QWidget* page = nullptr;
@@ -110,10 +117,10 @@ MainWindow::MainWindow(QWidget* parent, Start_Up startUp)
         ui->stackedWidget->addWidget(page);
     }
     Build_Navigation_Tree();
-
-    QSettings config(QString::fromLatin1(Config_File), QSettings::IniFormat);
-    const QString stored = config.value(QString::fromLatin1(Language_Key)).toString();
-    Language_Change(stored == QLatin1String("CHINESE") ? QStringLiteral("CHINESE") : QStringLiteral("ENGLISH"));
+    Retranslate_Shell();
+    // The working file as a language switch leaves it: the image is still empty.
+    if (!m_image->Write_All_Ram_Data_to_File(m_image->Working_File_Path()))
+        qDebug() << "MainWindow" << m_image->Last_Error();
 
     if (startUp == Start_Up::Fresh_Pages)
         return;
@@ -127,7 +134,61 @@ MainWindow::~MainWindow() = default;
 
 QWidget* MainWindow::Page_At(Page_Slot slot) const
 {
+    // Building a page changes nothing a caller can tell from having had it
+    // built all along.
+    const_cast<MainWindow*>(this)->Build_Page(slot);
     return ui->stackedWidget->widget(slot);
+}
+
+namespace {
+
+// Builds `page` if it is not built yet and gives it the values it would hold
+// had it been built at start: those of the last decode all, if any.
+template <class Page>
+void Build_With_Values(Page* page, DATA_FILE_READ_WRITE* decoded)
+{
+    if (page->Is_Built())
+        return;
+    page->Build_Page();
+    page->RetranslatePage();
+    if (decoded)
+        page->Set_Windows_Data_From_SP_Read(decoded);
+}
+
+// Decodes `page` now if it is built; a page not built yet takes the values
+// when it is built.
+template <class Page>
+void Decode_If_Built(Page* page, DATA_FILE_READ_WRITE* image)
+{
+    if (page->Is_Built())
+        page->Set_Windows_Data_From_SP_Read(image);
+}
+
+} // namespace
+
+void MainWindow::Build_Page(Page_Slot slot)
+{
+    DATA_FILE_READ_WRITE* decoded = m_lastDecoded.get();
+    switch (slot) {
+    case Slot_Audio: Build_With_Values(m_sounds, decoded); break;
+    case Slot_Keys: Build_With_Values(m_shortcuts, decoded); break;
+    case Slot_Bluetooth: Build_With_Values(m_bluetooth, decoded); break;
+    case Slot_Aprs: Build_With_Values(m_aprs, decoded); break;
+    case Slot_Dtmf: Build_With_Values(m_dtmf, decoded); break;
+    case Slot_Two_Tone: Build_With_Values(m_twoTone, decoded); break;
+    case Slot_Five_Tone: Build_With_Values(m_fiveTone, decoded); break;
+    case Slot_Fm_Radio: Build_With_Values(m_fmRadio, decoded); break;
+    default: break;
+    }
+    if (m_sounds->Is_Built() && m_shortcuts->Is_Built() && m_bluetooth->Is_Built() && m_aprs->Is_Built()
+        && m_dtmf->Is_Built() && m_twoTone->Is_Built() && m_fiveTone->Is_Built() && m_fmRadio->Is_Built())
+        m_lastDecoded.reset();
+}
+
+void MainWindow::Build_All_Pages()
+{
+    for (int slot = 0; slot < Slot_Count; ++slot)
+        Build_Page(Page_Slot(slot));
 }
 
 void MainWindow::Build_Navigation_Tree()
@@ -143,8 +204,11 @@ void MainWindow::Build_Navigation_Tree()
 
 void MainWindow::on_treeWidget_currentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* /*previous*/)
 {
-    if (current)
-        ui->stackedWidget->setCurrentIndex(current->data(0, Qt::UserRole).toInt());
+    if (!current)
+        return;
+    const int slot = current->data(0, Qt::UserRole).toInt();
+    Build_Page(Page_Slot(slot));
+    ui->stackedWidget->setCurrentIndex(slot);
 }
 
 void MainWindow::Report(const QString& text)
@@ -160,19 +224,24 @@ void MainWindow::Report(const QString& text)
 void MainWindow::Decode_All_Pages()
 {
     DATA_FILE_READ_WRITE* image = m_image.get();
+    // What the pages not built yet will decode when they are built (decoders
+    // only read, so this is what every page here sees).
+    m_lastDecoded = std::make_unique<DATA_FILE_READ_WRITE>(*image);
     // Fixed order: audio, keys, FM radio, APRS, DTMF, 2-tone, 5-tone, Bluetooth.
-    m_sounds->Set_Windows_Data_From_SP_Read(image);
-    m_shortcuts->Set_Windows_Data_From_SP_Read(image);
-    m_fmRadio->Set_Windows_Data_From_SP_Read(image);
-    m_aprs->Set_Windows_Data_From_SP_Read(image);
-    m_dtmf->Set_Windows_Data_From_SP_Read(image);
-    m_twoTone->Set_Windows_Data_From_SP_Read(image);
-    m_fiveTone->Set_Windows_Data_From_SP_Read(image);
-    m_bluetooth->Set_Windows_Data_From_SP_Read(image);
+    Decode_If_Built(m_sounds, image);
+    Decode_If_Built(m_shortcuts, image);
+    Decode_If_Built(m_fmRadio, image);
+    Decode_If_Built(m_aprs, image);
+    Decode_If_Built(m_dtmf, image);
+    Decode_If_Built(m_twoTone, image);
+    Decode_If_Built(m_fiveTone, image);
+    Decode_If_Built(m_bluetooth, image);
 }
 
 void MainWindow::Encode_All_Pages()
 {
+    // Every page writes its values, so every page must hold them first.
+    Build_All_Pages();
     DATA_FILE_READ_WRITE* image = m_image.get();
     m_sounds->Get_Windows_Data_To_SP_Write(image);
     m_shortcuts->Get_Windows_Data_To_SP_Write(image);
@@ -276,7 +345,7 @@ void MainWindow::Retranslate_Shell()
         setWindowTitle(title + QStringLiteral(" - ") + QFileInfo(m_currentFile).fileName());
 }
 
-void MainWindow::Language_Change(const QString& language)
+void MainWindow::Install_Language(const QString& language)
 {
     m_language = language == QLatin1String("CHINESE") ? QStringLiteral("CHINESE") : QStringLiteral("ENGLISH");
     QSettings config(QString::fromLatin1(Config_File), QSettings::IniFormat);
@@ -289,6 +358,11 @@ void MainWindow::Language_Change(const QString& language)
         QCoreApplication::installTranslator(&m_translator);
     else
         qDebug() << "Language_Change" << "cannot load" << qm;
+}
+
+void MainWindow::Language_Change(const QString& language)
+{
+    Install_Language(language);
     Retranslate_Shell();
 
     // Re-translation resets what the pages show; the image carries their
@@ -300,8 +374,8 @@ void MainWindow::Language_Change(const QString& language)
     if (!m_image->Write_All_Ram_Data_to_File(m_image->Working_File_Path()))
         qDebug() << "Language_Change" << m_image->Last_Error();
     Retranslate_All_Pages();
-    // An empty image (start-up, before the default file is loaded) carries
-    // nothing back; decoding it would only wipe the pages' form defaults.
+    // An empty image (nothing loaded yet) carries nothing back; decoding it
+    // would only wipe the pages' form defaults.
     if (!m_image->Is_Empty())
         Decode_All_Pages();
 }

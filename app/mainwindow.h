@@ -66,6 +66,8 @@ public:
     DATA_FILE_READ_WRITE* Image() const { return m_image.get(); }
     QString Current_File() const { return m_currentFile; }
     QString Current_Language() const { return m_language; }
+    // The page in `slot`, built (and holding the values of the last decode
+    // all) if it was not built yet.
     QWidget* Page_At(Page_Slot slot) const;
 
     static QString Default_File_For(const QString& language);
@@ -88,6 +90,9 @@ private:
     void Encode_All_Pages();
     void Write_Shell_Blocks();
     void Retranslate_All_Pages();
+    void Build_Page(Page_Slot slot);
+    void Build_All_Pages();
+    void Install_Language(const QString& language);
     void Finish_Pending_Edit();
     void Build_Navigation_Tree();
     void Retranslate_Shell();
@@ -97,6 +102,8 @@ private:
 
     std::unique_ptr<Ui::MainWindow> ui;
     std::unique_ptr<DATA_FILE_READ_WRITE> m_image;
+    // The image as the last decode all saw it, while some page is not built.
+    std::unique_ptr<DATA_FILE_READ_WRITE> m_lastDecoded;
     QTranslator m_translator;
     QString m_language;
     QString m_currentFile;
