@@ -270,7 +270,8 @@ bool MainWindow::Decode_All_From_File(const QString& path)
     qDebug() << "Set_Windows_Data_From_SP_Read:" << path;
     QString text;
     QString error;
-    if (!DATA_FILE_READ_WRITE::Read_Image_File(path, &text, &error)) {
+    QVector<Image_Line_Info> lines;
+    if (!DATA_FILE_READ_WRITE::Read_Image_File(path, &text, &error, &lines)) {
         Report(tr("无法载入文件 %1：\n%2").arg(QDir::toNativeSeparators(path), error));
         return false;
     }
@@ -283,10 +284,8 @@ bool MainWindow::Decode_All_From_File(const QString& path)
         Report(tr("无法写入临时文件：\n%1").arg(error));
         return false;
     }
-    if (!m_image->Load_Image_Text(text)) {
-        Report(tr("无法载入文件 %1：\n%2").arg(QDir::toNativeSeparators(path), m_image->Last_Error()));
-        return false;
-    }
+    // The text was checked as it was read: once per Open.
+    m_image->Load_Checked_Image_Text(text, std::move(lines));
     Decode_All_Pages();
     return true;
 }
