@@ -3,12 +3,12 @@
 // temporary copy of the runtime folder and shows no window.
 
 #include "app/mainwindow.h"
+#include "bench_support.h"
 #include "image/data_file_read_write.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -49,24 +49,16 @@ struct Row
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Prefer_Offscreen_Platform();
     QApplication app(argc, argv);
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
 
     QTemporaryDir work;
-    const QString runtime = QStringLiteral(KESTREL_RUNTIME_DIR);
+    Enter_Runtime_Copy(work.path());
     QDir dir(work.path());
-    dir.mkpath(QStringLiteral("Config"));
-    dir.mkpath(QStringLiteral("Default"));
-    for (const char* f : {"Config/English.qm", "Config/Chinese.qm", "Default/Default_CN.PF", "Default/Default_EN.PF"})
-        QFile::copy(runtime + QLatin1Char('/') + QLatin1String(f), dir.filePath(QLatin1String(f)));
-    QDir::setCurrent(work.path());
     {
         QSettings config(QStringLiteral("./Config/SYS_CONFIG.ini"), QSettings::IniFormat);
         config.setValue(QStringLiteral("/SYSTEM_SETTING/LANGUAGE"), QStringLiteral("CHINESE"));
     }
-    MainWindow::Set_Message_Sink([](const QString&, const QString&) {});
     const QString defaultFile = QStringLiteral("./Default/Default_CN.PF");
     const QString outFile = dir.filePath(QStringLiteral("bench.PF"));
 

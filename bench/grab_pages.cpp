@@ -11,6 +11,7 @@
 // own, and a text listing of every widget's geometry, font and colours.
 
 #include "app/mainwindow.h"
+#include "bench_support.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -121,16 +122,9 @@ bool Grab_Set(MainWindow& window, const QString& folder, const QString& prefix)
 int Grab_All(const QString& folder)
 {
     QDir().mkpath(folder);
-    QTemporaryDir work;
-    const QString runtime = QStringLiteral(KESTREL_RUNTIME_DIR);
-    QDir dir(work.path());
-    dir.mkpath(QStringLiteral("Config"));
-    dir.mkpath(QStringLiteral("Default"));
-    for (const char* f : {"Config/English.qm", "Config/Chinese.qm", "Default/Default_CN.PF", "Default/Default_EN.PF"})
-        QFile::copy(runtime + QLatin1Char('/') + QLatin1String(f), dir.filePath(QLatin1String(f)));
     const QString target = QDir(folder).absolutePath();
-    QDir::setCurrent(work.path());
-    MainWindow::Set_Message_Sink([](const QString&, const QString&) {});
+    QTemporaryDir work;
+    Enter_Runtime_Copy(work.path());
 
     bool ok = true;
     const struct
@@ -218,10 +212,8 @@ int Compare(const QString& oldFolder, const QString& newFolder)
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Prefer_Offscreen_Platform();
     QApplication app(argc, argv);
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     const QStringList args = QApplication::arguments();
     if (args.size() == 4 && args.at(1) == QLatin1String("--compare"))
         return Compare(args.at(2), args.at(3));

@@ -14,18 +14,7 @@ runs=7
 max_time_ratio=2.5
 max_rss_ratio=2.0
 
-packages=(cmake g++ make qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
-          fonts-wqy-microhei xastir-data xvfb libx11-dev)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update
-    apt-get install -y --no-install-recommends "${missing[@]}"
-fi
-
+bash setup.sh install xvfb libx11-dev
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j4 --target kestrel-cps kestrel-bare-window >/dev/null
 cc -O2 -Wall -Wextra -o build/startup-timer bench/startup_timer.c -lX11
