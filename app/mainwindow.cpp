@@ -84,8 +84,9 @@ MainWindow::MainWindow(QWidget* parent, Start_Up startUp)
 {
     // The translation goes in first, so that every form comes up in its
     // language at once.
-    QSettings config(QString::fromLatin1(Config_File), QSettings::IniFormat);
-    const QString stored = config.value(QString::fromLatin1(Language_Key)).toString();
+    const QString stored = QSettings(QString::fromLatin1(Config_File), QSettings::IniFormat)
+                               .value(QString::fromLatin1(Language_Key))
+                               .toString();
     Install_Language(stored == QLatin1String("CHINESE") ? QStringLiteral("CHINESE") : QStringLiteral("ENGLISH"));
 
     ui->setupUi(this);
@@ -142,8 +143,10 @@ QWidget* MainWindow::Page_At(Page_Slot slot) const
 
 namespace {
 
-// Builds `page` if it is not built yet and gives it the values it would hold
-// had it been built at start: those of the last decode all, if any.
+// Builds `page` if it is not built yet and gives it what it would hold had it
+// been built at start: made, then translated once more as every page was at
+// start (the table headers of two pages take their fonts from that pass),
+// then the values of the last decode all, if any.
 template <class Page>
 void Build_With_Values(Page* page, DATA_FILE_READ_WRITE* decoded)
 {
@@ -180,9 +183,14 @@ void MainWindow::Build_Page(Page_Slot slot)
     case Slot_Fm_Radio: Build_With_Values(m_fmRadio, decoded); break;
     default: break;
     }
-    if (m_sounds->Is_Built() && m_shortcuts->Is_Built() && m_bluetooth->Is_Built() && m_aprs->Is_Built()
-        && m_dtmf->Is_Built() && m_twoTone->Is_Built() && m_fiveTone->Is_Built() && m_fmRadio->Is_Built())
+    if (All_Pages_Built())
         m_lastDecoded.reset();
+}
+
+bool MainWindow::All_Pages_Built() const
+{
+    return m_sounds->Is_Built() && m_shortcuts->Is_Built() && m_bluetooth->Is_Built() && m_aprs->Is_Built()
+        && m_dtmf->Is_Built() && m_twoTone->Is_Built() && m_fiveTone->Is_Built() && m_fmRadio->Is_Built();
 }
 
 void MainWindow::Build_All_Pages()
@@ -226,7 +234,10 @@ void MainWindow::Decode_All_Pages()
     DATA_FILE_READ_WRITE* image = m_image.get();
     // What the pages not built yet will decode when they are built (decoders
     // only read, so this is what every page here sees).
-    m_lastDecoded = std::make_unique<DATA_FILE_READ_WRITE>(*image);
+    if (All_Pages_Built())
+        m_lastDecoded.reset();
+    else
+        m_lastDecoded = std::make_unique<DATA_FILE_READ_WRITE>(*image);
     // Fixed order: audio, keys, FM radio, APRS, DTMF, 2-tone, 5-tone, Bluetooth.
     Decode_If_Built(m_sounds, image);
     Decode_If_Built(m_shortcuts, image);

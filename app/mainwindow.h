@@ -92,6 +92,7 @@ private:
     void Retranslate_All_Pages();
     void Build_Page(Page_Slot slot);
     void Build_All_Pages();
+    bool All_Pages_Built() const;
     void Install_Language(const QString& language);
     void Finish_Pending_Edit();
     void Build_Navigation_Tree();
