@@ -2,17 +2,19 @@
 # Installs what is missing (Debian 12, as root), builds, then starts the
 # editor ("run") or runs every test ("test"): first in build/, then again in
 # build-sanitize/ under AddressSanitizer and UndefinedBehaviorSanitizer.
+# "install [package...]" only installs, with the packages named after it.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 mode="${1:-}"
-if [[ "$mode" != "run" && "$mode" != "test" ]]; then
-    echo "usage: bash setup.sh run|test" >&2
+if [[ "$mode" != "run" && "$mode" != "test" && "$mode" != "install" ]]; then
+    echo "usage: bash setup.sh run|test|install [package...]" >&2
     exit 2
 fi
 
 packages=(cmake g++ make qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
           fonts-wqy-microhei xastir-data)
+[[ "$mode" == "install" ]] && packages+=("${@:2}")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -22,6 +24,7 @@ if ((${#missing[@]})); then
     apt-get update
     apt-get install -y --no-install-recommends "${missing[@]}"
 fi
+[[ "$mode" == "install" ]] && exit 0
 
 # build <folder> <cmake options...>
 build() {

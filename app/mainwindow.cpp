@@ -86,18 +86,26 @@ MainWindow::MainWindow(QWidget* parent, Start_Up startUp)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
 {
+    // The translation goes in first, so that every form comes up in its
+    // language at once.
+    const QString stored = QSettings(QString::fromLatin1(Config_File), QSettings::IniFormat)
+                               .value(QString::fromLatin1(Language_Key))
+                               .toString();
+    Install_Language(stored == QLatin1String("CHINESE") ? QStringLiteral("CHINESE") : QStringLiteral("ENGLISH"));
+
     ui->setupUi(this);
     m_image = std::make_unique<DATA_FILE_READ_WRITE>(Working_File_Path());
     Wheel_Guard::Install(); // the wheel scrolls the pages, not their values
 
-    m_sounds = new SOUNDS_SETTING_FORM(this);
-    m_shortcuts = new SHORTCUTS_SETTING_FORM(this);
-    m_bluetooth = new BLUETOOTH_FORM(this);
-    m_fmRadio = new FM_RADIO_FORM(this);
-    m_dtmf = new DTMF_FORM(this);
-    m_twoTone = new TWO_TONE_FORM(this);
-    m_fiveTone = new FIVE_TONE_FORM(this);
-    m_aprs = new APRS_FORM(this);
+    // Each page makes its widgets the first time it is needed (Build_Page).
+    m_sounds = new SOUNDS_SETTING_FORM(this, Page_Build::Later);
+    m_shortcuts = new SHORTCUTS_SETTING_FORM(this, Page_Build::Later);
+    m_bluetooth = new BLUETOOTH_FORM(this, Page_Build::Later);
+    m_fmRadio = new FM_RADIO_FORM(this, Page_Build::Later);
+    m_dtmf = new DTMF_FORM(this, Page_Build::Later);
+    m_twoTone = new TWO_TONE_FORM(this, Page_Build::Later);
+    m_fiveTone = new FIVE_TONE_FORM(this, Page_Build::Later);
+    m_aprs = new APRS_FORM(this, Page_Build::Later);
 
     for (int slot = 0; slot < Slot_Count; ++slot) {
         QWidget* page = nullptr;
@@ -116,10 +124,10 @@ MainWindow::MainWindow(QWidget* parent, Start_Up startUp)
     }
     Build_Navigation_Tree();
     Build_No_Data_Notice();
-
-    QSettings config(QString::fromLatin1(Config_File), QSettings::IniFormat);
-    const QString stored = config.value(QString::fromLatin1(Language_Key)).toString();
-    Language_Change(stored == QLatin1String("CHINESE") ? QStringLiteral("CHINESE") : QStringLiteral("ENGLISH"));
+    Retranslate_Shell();
+    // The working file as a language switch leaves it: the image is still empty.
+    if (!m_image->Write_All_Ram_Data_to_File(m_image->Working_File_Path()))
+        qDebug() << "MainWindow" << m_image->Last_Error();
 
     if (startUp == Start_Up::Fresh_Pages)
         return;
@@ -131,9 +139,80 @@ MainWindow::MainWindow(QWidget* parent, Start_Up startUp)
 
 MainWindow::~MainWindow() = default;
 
-QWidget* MainWindow::Page_At(Page_Slot slot) const
+QWidget* MainWindow::Page_Widget(Page_Slot slot) const
 {
     return ui->stackedWidget->widget(slot);
+}
+
+QWidget* MainWindow::Page_At(Page_Slot slot) const
+{
+    // Building a page changes nothing a caller can tell from having had it
+    // built all along.
+    const_cast<MainWindow*>(this)->Build_Page(slot);
+    return ui->stackedWidget->widget(slot);
+}
+
+namespace {
+
+// Builds `page` if it is not built yet and gives it what it would hold had it
+// been built at start: made, then translated once more as every page was at
+// start (the table headers of two pages take their fonts from that pass),
+// then the values of the last decode all, if any.
+template <class Page>
+bool Build_With_Values(Page* page, DATA_FILE_READ_WRITE* decoded)
+{
+    if (page->Is_Built())
+        return false;
+    page->Build_Page();
+    page->RetranslatePage();
+    if (decoded)
+        page->Set_Windows_Data_From_SP_Read(decoded);
+    return true;
+}
+
+// Decodes `page` now if it is built; a page not built yet takes the values
+// when it is built.
+template <class Page>
+void Decode_If_Built(Page* page, DATA_FILE_READ_WRITE* image)
+{
+    if (page->Is_Built())
+        page->Set_Windows_Data_From_SP_Read(image);
+}
+
+} // namespace
+
+void MainWindow::Build_Page(Page_Slot slot)
+{
+    DATA_FILE_READ_WRITE* decoded = m_lastDecoded.get();
+    bool built = false;
+    switch (slot) {
+    case Slot_Audio: built = Build_With_Values(m_sounds, decoded); break;
+    case Slot_Keys: built = Build_With_Values(m_shortcuts, decoded); break;
+    case Slot_Bluetooth: built = Build_With_Values(m_bluetooth, decoded); break;
+    case Slot_Aprs: built = Build_With_Values(m_aprs, decoded); break;
+    case Slot_Dtmf: built = Build_With_Values(m_dtmf, decoded); break;
+    case Slot_Two_Tone: built = Build_With_Values(m_twoTone, decoded); break;
+    case Slot_Five_Tone: built = Build_With_Values(m_fiveTone, decoded); break;
+    case Slot_Fm_Radio: built = Build_With_Values(m_fmRadio, decoded); break;
+    default: break;
+    }
+    // A page the image holds no data for shows none, as if built all along.
+    if (built && Page_Without_Data(slot))
+        Clear_Page_Widgets(Page_Widget(slot));
+    if (All_Pages_Built())
+        m_lastDecoded.reset();
+}
+
+bool MainWindow::All_Pages_Built() const
+{
+    return m_sounds->Is_Built() && m_shortcuts->Is_Built() && m_bluetooth->Is_Built() && m_aprs->Is_Built()
+        && m_dtmf->Is_Built() && m_twoTone->Is_Built() && m_fiveTone->Is_Built() && m_fmRadio->Is_Built();
+}
+
+void MainWindow::Build_All_Pages()
+{
+    for (int slot = 0; slot < Slot_Count; ++slot)
+        Build_Page(Page_Slot(slot));
 }
 
 void MainWindow::Build_Navigation_Tree()
@@ -149,8 +228,11 @@ void MainWindow::Build_Navigation_Tree()
 
 void MainWindow::on_treeWidget_currentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* /*previous*/)
 {
-    if (current)
-        ui->stackedWidget->setCurrentIndex(current->data(0, Qt::UserRole).toInt());
+    if (!current)
+        return;
+    const int slot = current->data(0, Qt::UserRole).toInt();
+    Build_Page(Page_Slot(slot));
+    ui->stackedWidget->setCurrentIndex(slot);
 }
 
 void MainWindow::Report(const QString& text)
@@ -166,20 +248,28 @@ void MainWindow::Report(const QString& text)
 void MainWindow::Decode_All_Pages()
 {
     DATA_FILE_READ_WRITE* image = m_image.get();
+    // What the pages not built yet will decode when they are built (decoders
+    // only read, so this is what every page here sees).
+    if (All_Pages_Built())
+        m_lastDecoded.reset();
+    else
+        m_lastDecoded = std::make_unique<DATA_FILE_READ_WRITE>(*image);
     // Fixed order: audio, keys, FM radio, APRS, DTMF, 2-tone, 5-tone, Bluetooth.
-    m_sounds->Set_Windows_Data_From_SP_Read(image);
-    m_shortcuts->Set_Windows_Data_From_SP_Read(image);
-    m_fmRadio->Set_Windows_Data_From_SP_Read(image);
-    m_aprs->Set_Windows_Data_From_SP_Read(image);
-    m_dtmf->Set_Windows_Data_From_SP_Read(image);
-    m_twoTone->Set_Windows_Data_From_SP_Read(image);
-    m_fiveTone->Set_Windows_Data_From_SP_Read(image);
-    m_bluetooth->Set_Windows_Data_From_SP_Read(image);
+    Decode_If_Built(m_sounds, image);
+    Decode_If_Built(m_shortcuts, image);
+    Decode_If_Built(m_fmRadio, image);
+    Decode_If_Built(m_aprs, image);
+    Decode_If_Built(m_dtmf, image);
+    Decode_If_Built(m_twoTone, image);
+    Decode_If_Built(m_fiveTone, image);
+    Decode_If_Built(m_bluetooth, image);
     Mark_Pages_Without_Data();
 }
 
 void MainWindow::Encode_All_Pages()
 {
+    // Every page writes its values, so every page must hold them first.
+    Build_All_Pages();
     DATA_FILE_READ_WRITE* image = m_image.get();
     // A page whose regions the image lacks has nothing to write.
     if (Holds_Page(Slot_Audio))
@@ -217,7 +307,8 @@ bool MainWindow::Decode_All_From_File(const QString& path)
     qDebug() << "Set_Windows_Data_From_SP_Read:" << path;
     QString text;
     QString error;
-    if (!DATA_FILE_READ_WRITE::Read_Image_File(path, &text, &error)) {
+    QVector<Image_Line_Info> lines;
+    if (!DATA_FILE_READ_WRITE::Read_Image_File(path, &text, &error, &lines)) {
         Report(tr("无法载入文件 %1：\n%2").arg(QDir::toNativeSeparators(path), error));
         return false;
     }
@@ -230,10 +321,8 @@ bool MainWindow::Decode_All_From_File(const QString& path)
         Report(tr("无法写入临时文件：\n%1").arg(error));
         return false;
     }
-    if (!m_image->Load_Image_Text(text)) {
-        Report(tr("无法载入文件 %1：\n%2").arg(QDir::toNativeSeparators(path), m_image->Last_Error()));
-        return false;
-    }
+    // The text was checked as it was read: once per Open.
+    m_image->Load_Checked_Image_Text(text, std::move(lines));
     Decode_All_Pages();
     Report_Pages_Without_Data(path);
     return true;
@@ -293,7 +382,7 @@ void MainWindow::Retranslate_Shell()
         setWindowTitle(title + QStringLiteral(" - ") + QFileInfo(m_currentFile).fileName());
 }
 
-void MainWindow::Language_Change(const QString& language)
+void MainWindow::Install_Language(const QString& language)
 {
     m_language = language == QLatin1String("CHINESE") ? QStringLiteral("CHINESE") : QStringLiteral("ENGLISH");
     QSettings config(QString::fromLatin1(Config_File), QSettings::IniFormat);
@@ -306,6 +395,11 @@ void MainWindow::Language_Change(const QString& language)
         QCoreApplication::installTranslator(&m_translator);
     else
         qDebug() << "Language_Change" << "cannot load" << qm;
+}
+
+void MainWindow::Language_Change(const QString& language)
+{
+    Install_Language(language);
     Retranslate_Shell();
 
     // Re-translation resets what the pages show; the image carries their
@@ -317,8 +411,8 @@ void MainWindow::Language_Change(const QString& language)
     if (!m_image->Write_All_Ram_Data_to_File(m_image->Working_File_Path()))
         qDebug() << "Language_Change" << m_image->Last_Error();
     Retranslate_All_Pages();
-    // An empty image (start-up, before the default file is loaded) carries
-    // nothing back; decoding it would only wipe the pages' form defaults.
+    // An empty image (nothing loaded yet) carries nothing back; decoding it
+    // would only wipe the pages' form defaults.
     if (!m_image->Is_Empty())
         Decode_All_Pages();
     else
@@ -436,13 +530,13 @@ bool MainWindow::Holds_Page(Page_Slot slot) const
 
 bool MainWindow::Page_Without_Data(Page_Slot slot) const
 {
-    return !Page_At(slot)->isEnabledTo(ui->stackedWidget);
+    return !Page_Widget(slot)->isEnabledTo(ui->stackedWidget);
 }
 
 void MainWindow::Mark_Pages_Without_Data()
 {
     for (const Tree_Entry& entry : Tree_Entries)
-        Page_At(entry.Slot)->setEnabled(Holds_Page(entry.Slot));
+        Page_Widget(entry.Slot)->setEnabled(Holds_Page(entry.Slot));
     Clear_Pages_Without_Data();
     Update_No_Data_Notice();
 }
@@ -453,7 +547,7 @@ void MainWindow::Clear_Pages_Without_Data()
     // there is not in the file.
     for (const Tree_Entry& entry : Tree_Entries) {
         if (Page_Without_Data(entry.Slot))
-            Clear_Page_Widgets(Page_At(entry.Slot));
+            Clear_Page_Widgets(Page_Widget(entry.Slot));
     }
 }
 

@@ -67,6 +67,8 @@ public:
     DATA_FILE_READ_WRITE* Image() const { return m_image.get(); }
     QString Current_File() const { return m_currentFile; }
     QString Current_Language() const { return m_language; }
+    // The page in `slot`, built (and holding the values of the last decode
+    // all) if it was not built yet.
     QWidget* Page_At(Page_Slot slot) const;
 
     static QString Default_File_For(const QString& language);
@@ -89,6 +91,10 @@ private:
     void Encode_All_Pages();
     void Write_Shell_Blocks();
     void Retranslate_All_Pages();
+    void Build_Page(Page_Slot slot);
+    void Build_All_Pages();
+    bool All_Pages_Built() const;
+    void Install_Language(const QString& language);
     void Finish_Pending_Edit();
     void Build_Navigation_Tree();
     void Retranslate_Shell();
@@ -97,6 +103,8 @@ private:
     QString Ask_Save_Path();
 
     // Pages whose regions the image lacks: cleared, disabled and not encoded.
+    // The page in the stack, built or not.
+    QWidget* Page_Widget(Page_Slot slot) const;
     bool Holds_Page(Page_Slot slot) const;
     bool Page_Without_Data(Page_Slot slot) const;
     void Mark_Pages_Without_Data();
@@ -107,6 +115,8 @@ private:
 
     std::unique_ptr<Ui::MainWindow> ui;
     std::unique_ptr<DATA_FILE_READ_WRITE> m_image;
+    // The image as the last decode all saw it, while some page is not built.
+    std::unique_ptr<DATA_FILE_READ_WRITE> m_lastDecoded;
     QTranslator m_translator;
     QString m_language;
     QString m_currentFile;

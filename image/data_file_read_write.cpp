@@ -105,13 +105,19 @@ bool DATA_FILE_READ_WRITE::Load_Image_Text(const QString& text)
         m_lastError = error;
         return false;
     }
-    m_text = text;
-    m_lines = std::move(lines);
-    m_lastError.clear();
+    Load_Checked_Image_Text(text, std::move(lines));
     return true;
 }
 
-bool DATA_FILE_READ_WRITE::Read_Image_File(const QString& path, QString* text, QString* error)
+void DATA_FILE_READ_WRITE::Load_Checked_Image_Text(const QString& text, QVector<Image_Line_Info> lines)
+{
+    m_text = text;
+    m_lines = std::move(lines);
+    m_lastError.clear();
+}
+
+bool DATA_FILE_READ_WRITE::Read_Image_File(const QString& path, QString* text, QString* error,
+                                           QVector<Image_Line_Info>* lines)
 {
     const QString shown = QDir::toNativeSeparators(path);
     // Only a regular file is opened: a FIFO would block the open, and a
@@ -152,10 +158,12 @@ bool DATA_FILE_READ_WRITE::Read_Image_File(const QString& path, QString* text, Q
         return false;
     }
     QString decoded = QString::fromUtf8(bytes);
-    QVector<Image_Line_Info> lines;
-    if (!Parse_Image_Text(decoded, &lines, error))
+    QVector<Image_Line_Info> found;
+    if (!Parse_Image_Text(decoded, &found, error))
         return false;
     *text = std::move(decoded);
+    if (lines)
+        *lines = std::move(found);
     return true;
 }
 
@@ -178,12 +186,14 @@ bool DATA_FILE_READ_WRITE::Read_All_File_Data_To_Ram()
 {
     QString text;
     QString error;
-    if (!Read_Image_File(m_workingFilePath, &text, &error)) {
+    QVector<Image_Line_Info> lines;
+    if (!Read_Image_File(m_workingFilePath, &text, &error, &lines)) {
         qDebug() << "Read_All_File_Data_To_Ram" << error;
         m_lastError = error;
         return false;
     }
-    return Load_Image_Text(text);
+    Load_Checked_Image_Text(text, std::move(lines));
+    return true;
 }
 
 bool DATA_FILE_READ_WRITE::Write_All_Ram_Data_to_File(const QString& path)

@@ -36,8 +36,13 @@ public:
     // changed when it breaks the line format.
     bool Load_Image_Text(const QString& text);
 
-    // Reads and checks a data file without touching any image.
-    static bool Read_Image_File(const QString& path, QString* text, QString* error);
+    // Reads and checks a data file without touching any image; `lines`, when
+    // given, receives the lines the check found.
+    static bool Read_Image_File(const QString& path, QString* text, QString* error,
+                                QVector<Image_Line_Info>* lines = nullptr);
+    // Replaces the image with a text and its lines as Read_Image_File gave
+    // them, without checking the text again.
+    void Load_Checked_Image_Text(const QString& text, QVector<Image_Line_Info> lines);
     // Writes `text` to `path` atomically.
     static bool Save_Image_Text(const QString& path, const QString& text, QString* error);
 

@@ -47,10 +47,19 @@ const QString Header_Style = QStringLiteral(
 
 } // namespace
 
-APRS_FORM::APRS_FORM(QWidget* parent)
+APRS_FORM::APRS_FORM(QWidget* parent, Page_Build build)
     : QWidget(parent)
     , ui(new Ui::APRS_FORM)
 {
+    if (build == Page_Build::Now)
+        Build_Page();
+}
+
+void APRS_FORM::Build_Page()
+{
+    if (m_built)
+        return;
+    m_built = true;
     Init_Aprs_Symbol_Resources();
     ui->setupUi(this);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/aprs/aprs_codec.h"
+#include "widgets/page_build.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -23,8 +24,12 @@ class APRS_FORM : public QWidget
 {
     Q_OBJECT
 public:
-    explicit APRS_FORM(QWidget* parent = nullptr);
+    explicit APRS_FORM(QWidget* parent = nullptr, Page_Build build = Page_Build::Now);
     ~APRS_FORM() override;
+    // Makes the page's widgets, once; a page made with Page_Build::Later has
+    // none before.
+    void Build_Page();
+    bool Is_Built() const { return m_built; }
 
     void Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File);
     void Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File);
@@ -72,6 +77,7 @@ private:
     Aprs_Codec::Channel_Lists Channel_Lists() const;
 
     std::unique_ptr<Ui::APRS_FORM> ui;
+    bool m_built = false;
     // Widgets of the block's one-byte fields, in the order of Aprs_Codec::Byte_Fields().
     QVector<QWidget*> Byte_Field_Widgets;
 

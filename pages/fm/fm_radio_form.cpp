@@ -41,10 +41,19 @@ bool Is_Channel(int channel)
 
 } // namespace
 
-FM_RADIO_FORM::FM_RADIO_FORM(QWidget* parent)
+FM_RADIO_FORM::FM_RADIO_FORM(QWidget* parent, Page_Build build)
     : QWidget(parent)
     , ui(new Ui::FM_RADIO_FORM)
 {
+    if (build == Page_Build::Now)
+        Build_Page();
+}
+
+void FM_RADIO_FORM::Build_Page()
+{
+    if (m_built)
+        return;
+    m_built = true;
     ui->setupUi(this);
     ui->retranslateUi(this);
     for (int k = 0; k < Channel_Count; ++k) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/page_build.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -18,8 +20,12 @@ class FM_RADIO_FORM : public QWidget
 {
     Q_OBJECT
 public:
-    explicit FM_RADIO_FORM(QWidget* parent = nullptr);
+    explicit FM_RADIO_FORM(QWidget* parent = nullptr, Page_Build build = Page_Build::Now);
     ~FM_RADIO_FORM() override;
+    // Makes the page's widgets, once; a page made with Page_Build::Later has
+    // none before.
+    void Build_Page();
+    bool Is_Built() const { return m_built; }
 
     // Fills the page from the image; a region the image does not hold shows
     // as empty (channels), first item (on/off), no item (mode), "90.4" (VFO).
@@ -115,6 +121,7 @@ private:
     void Name_Row_Finished(int channel);
 
     Ui::FM_RADIO_FORM* ui;
+    bool m_built = false;
     QStringList ON_OFF_StringList;
     QStringList FM_MODE_StringList;
     // The 16 digits of the in-use flag region as last read; the channel

@@ -6,10 +6,19 @@
 
 #include <QDebug>
 
-BLUETOOTH_FORM::BLUETOOTH_FORM(QWidget* parent)
+BLUETOOTH_FORM::BLUETOOTH_FORM(QWidget* parent, Page_Build build)
     : QWidget(parent)
     , ui(new Ui::BLUETOOTH_FORM)
 {
+    if (build == Page_Build::Now)
+        Build_Page();
+}
+
+void BLUETOOTH_FORM::Build_Page()
+{
+    if (m_built)
+        return;
+    m_built = true;
     ui->setupUi(this);
     RetranslatePage();
 }

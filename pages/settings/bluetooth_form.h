@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/settings/settings_rows.h"
+#include "widgets/page_build.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -21,8 +22,12 @@ class BLUETOOTH_FORM : public QWidget
 {
     Q_OBJECT
 public:
-    explicit BLUETOOTH_FORM(QWidget* parent = nullptr);
+    explicit BLUETOOTH_FORM(QWidget* parent = nullptr, Page_Build build = Page_Build::Now);
     ~BLUETOOTH_FORM() override;
+    // Makes the page's widgets, once; a page made with Page_Build::Later has
+    // none before.
+    void Build_Page();
+    bool Is_Built() const { return m_built; }
 
     void Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File);
     void Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File);
@@ -34,6 +39,7 @@ private:
     void FillComboLists();
 
     std::unique_ptr<Ui::BLUETOOTH_FORM> ui;
+    bool m_built = false;
     QStringList OFF_ON_StringList;
     QStringList BT_MIC_GAIN_StringList;
     QStringList BT_SPEAKER_GAIN_StringList;

@@ -6,10 +6,19 @@
 
 #include <QDebug>
 
-SHORTCUTS_SETTING_FORM::SHORTCUTS_SETTING_FORM(QWidget* parent)
+SHORTCUTS_SETTING_FORM::SHORTCUTS_SETTING_FORM(QWidget* parent, Page_Build build)
     : QWidget(parent)
     , ui(new Ui::SHORTCUTS_SETTING_FORM)
 {
+    if (build == Page_Build::Now)
+        Build_Page();
+}
+
+void SHORTCUTS_SETTING_FORM::Build_Page()
+{
+    if (m_built)
+        return;
+    m_built = true;
     ui->setupUi(this);
     ui->retranslateUi(this);
     FillComboLists();

@@ -6,10 +6,19 @@
 
 #include <QDebug>
 
-SOUNDS_SETTING_FORM::SOUNDS_SETTING_FORM(QWidget* parent)
+SOUNDS_SETTING_FORM::SOUNDS_SETTING_FORM(QWidget* parent, Page_Build build)
     : QWidget(parent)
     , ui(new Ui::SOUNDS_SETTING_FORM)
 {
+    if (build == Page_Build::Now)
+        Build_Page();
+}
+
+void SOUNDS_SETTING_FORM::Build_Page()
+{
+    if (m_built)
+        return;
+    m_built = true;
     ui->setupUi(this);
     ui->retranslateUi(this);
     FillComboLists();

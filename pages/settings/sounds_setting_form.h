@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/settings/settings_rows.h"
+#include "widgets/page_build.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -23,8 +24,12 @@ class SOUNDS_SETTING_FORM : public QWidget
 {
     Q_OBJECT
 public:
-    explicit SOUNDS_SETTING_FORM(QWidget* parent = nullptr);
+    explicit SOUNDS_SETTING_FORM(QWidget* parent = nullptr, Page_Build build = Page_Build::Now);
     ~SOUNDS_SETTING_FORM() override;
+    // Makes the page's widgets, once; a page made with Page_Build::Later has
+    // none before.
+    void Build_Page();
+    bool Is_Built() const { return m_built; }
 
     void Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File);
     void Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File);
@@ -37,6 +42,7 @@ private:
     QList<Settings_Switch_Row> Switch_Rows() const;
 
     std::unique_ptr<Ui::SOUNDS_SETTING_FORM> ui;
+    bool m_built = false;
     QStringList VOICE_TYPE_StringList;
     QStringList AI_SENSITIVITY_StringList;
     QStringList AI_DELAY_StringList;

@@ -32,10 +32,19 @@ void Fill_List(QStringList& list, const QStringList& texts, std::initializer_lis
 
 } // namespace
 
-DTMF_FORM::DTMF_FORM(QWidget* parent)
+DTMF_FORM::DTMF_FORM(QWidget* parent, Page_Build build)
     : QWidget(parent)
     , ui(new Ui::DTMF_FORM)
 {
+    if (build == Page_Build::Now)
+        Build_Page();
+}
+
+void DTMF_FORM::Build_Page()
+{
+    if (m_built)
+        return;
+    m_built = true;
     ui->setupUi(this);
     ui->retranslateUi(this);
     FillComboLists();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/page_build.h"
+
 #include <QStringList>
 #include <QWidget>
 
@@ -18,8 +20,12 @@ class DTMF_FORM : public QWidget
 {
     Q_OBJECT
 public:
-    explicit DTMF_FORM(QWidget* parent = nullptr);
+    explicit DTMF_FORM(QWidget* parent = nullptr, Page_Build build = Page_Build::Now);
     ~DTMF_FORM() override;
+    // Makes the page's widgets, once; a page made with Page_Build::Later has
+    // none before.
+    void Build_Page();
+    bool Is_Built() const { return m_built; }
 
     void Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File);
     void Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File);
@@ -72,6 +78,7 @@ private:
     void on_Dtmf_Memory_lineEdit_editingFinished(QLineEdit* lineEdit);
 
     Ui::DTMF_FORM* ui;
+    bool m_built = false;
 
     QStringList AUTO_RESET_TIME_StringList;
     QStringList DTMF_SEND_TIME_StringList;

@@ -73,10 +73,19 @@ void Refill(QComboBox* box, const QStringList& list)
 
 } // namespace
 
-FIVE_TONE_FORM::FIVE_TONE_FORM(QWidget* parent)
+FIVE_TONE_FORM::FIVE_TONE_FORM(QWidget* parent, Page_Build build)
     : QWidget(parent)
     , ui(std::make_unique<Ui_FIVE_TONE_FORM>())
 {
+    if (build == Page_Build::Now)
+        Build_Page();
+}
+
+void FIVE_TONE_FORM::Build_Page()
+{
+    if (m_built)
+        return;
+    m_built = true;
     ui->setupUi(this);
     FillComboLists();
     for (int standard = 0; standard < Five_Tone_Standard_Count; ++standard)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/signalling/five_tone_standards.h"
+#include "widgets/page_build.h"
 
 #include <QStringList>
 #include <QVector>
@@ -20,8 +21,12 @@ class FIVE_TONE_FORM : public QWidget
 {
     Q_OBJECT
 public:
-    explicit FIVE_TONE_FORM(QWidget* parent = nullptr);
+    explicit FIVE_TONE_FORM(QWidget* parent = nullptr, Page_Build build = Page_Build::Now);
     ~FIVE_TONE_FORM() override;
+    // Makes the page's widgets, once; a page made with Page_Build::Later has
+    // none before.
+    void Build_Page();
+    bool Is_Built() const { return m_built; }
 
     // Fills the widgets from Five_Tone_Block. A block the image does not hold
     // reads as all zero: first entries, no digit box, empty texts.
@@ -75,6 +80,7 @@ private:
     QComboBox* Combo_Box(int number) const;
 
     std::unique_ptr<Ui_FIVE_TONE_FORM> ui;
+    bool m_built = false;
     QStringList STANDARD_StringList;
     QStringList PTT_ID_TYPE_StringList;
     QStringList Five_Tone_Standard_Table[Five_Tone_Standard_Count];

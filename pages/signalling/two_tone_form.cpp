@@ -114,10 +114,19 @@ QFont Header_Font()
 
 } // namespace
 
-TWO_TONE_FORM::TWO_TONE_FORM(QWidget* parent)
+TWO_TONE_FORM::TWO_TONE_FORM(QWidget* parent, Page_Build build)
     : QWidget(parent)
     , ui(std::make_unique<Ui::TWO_TONE_FORM>())
 {
+    if (build == Page_Build::Now)
+        Build_Page();
+}
+
+void TWO_TONE_FORM::Build_Page()
+{
+    if (m_built)
+        return;
+    m_built = true;
     ui->setupUi(this);
     ui->retranslateUi(this);
     Two_Tone_Table_Init();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/page_build.h"
+
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
@@ -24,8 +26,12 @@ class TWO_TONE_FORM : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TWO_TONE_FORM(QWidget* parent = nullptr);
+    explicit TWO_TONE_FORM(QWidget* parent = nullptr, Page_Build build = Page_Build::Now);
     ~TWO_TONE_FORM() override;
+    // Makes the page's widgets, once; a page made with Page_Build::Later has
+    // none before.
+    void Build_Page();
+    bool Is_Built() const { return m_built; }
 
     void Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File);
     void Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File);
@@ -78,6 +84,7 @@ private:
     void Set_Cell_Text(QTableWidget* table, int row, int column, const QString& text);
 
     std::unique_ptr<Ui::TWO_TONE_FORM> ui;
+    bool m_built = false;
 
     QStringList TONE_TIME_StringList;
     QStringList INTERVAL_TIME_StringList;

@@ -109,6 +109,8 @@ void Tst_Page_Editing::init()
     m_dir.reset(); // each folder gives back the one it found
     m_dir = std::make_unique<Test_Workdir>();
     m_window = std::make_unique<MainWindow>();
+    for (int slot = 0; slot < MainWindow::Slot_Count; ++slot)
+        m_window->Page_At(MainWindow::Page_Slot(slot)); // every page built, to be edited
     m_window->show();
     QApplication::setActiveWindow(m_window.get());
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
