@@ -8,6 +8,7 @@
 #include "widgets/customdoublevalidator.h"
 #include "widgets/customitemdelegrate.h"
 #include "widgets/field_validator.h"
+#include "widgets/table_editor.h"
 
 #include <QComboBox>
 #include <QDebug>
@@ -26,20 +27,6 @@ static void Init_Aprs_Symbol_Resources()
 using namespace Aprs_Codec;
 
 namespace {
-
-const QColor Current_Row_Color(223, 223, 223);
-const QColor Other_Row_Color(255, 255, 255);
-
-// A cell of the transmit table. Columns 1 to 4 take their values from their
-// lists only (the cell combo box): no text editor opens on them.
-QTableWidgetItem* New_Cell_Item(int column, const QString& text)
-{
-    auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment(Qt::AlignCenter);
-    if (column != Column_Freq)
-        item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-    return item;
-}
 
 const QString Header_Style = QStringLiteral(
     "QHeaderView::section{\n\tcolor: rgb(56, 245, 250);\n\tbackground-color: rgba(76, 76, 76, 255);\n"
@@ -79,6 +66,10 @@ void APRS_FORM::Build_Page()
     Set_Line_Edit_Validators();
     Refresh_Symbol_Picture();
     ui->retranslateUi(this);
+    // Columns 1 to 4 take their values from their lists only (the cell combo
+    // box): no text editor opens on them.
+    m_channels = std::make_unique<Table_Editor>(ui->tableWidget, this, QAbstractItemView::EditKeyPressed,
+                                                QList<int>{Column_Power, Column_Wn, Column_Tone_Type, Column_Tone_Value});
     APRS_Table_Init();
     FillComboLists();
     ui->tableWidget->resizeColumnsToContents();
@@ -165,7 +156,7 @@ void APRS_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_T
 {
     qDebug() << "APRS_FORM::Set_Windows_Data_From_SP_Read";
     // A cell combo left open would otherwise commit an earlier image's text.
-    Dismiss_Table_Cell_Combobox();
+    m_channels->Dismiss_Combo();
 
     // Either case may be stored; the markers below are compared in upper case.
     const QString Aprs_Settings_String =
@@ -301,43 +292,20 @@ void APRS_FORM::Set_Line_Edit_Validators()
 
 // ---- transmit-channel table ----------------------------------------------------------------
 
-void APRS_FORM::Connect_Item_Changed()
-{
-    connect(ui->tableWidget, SIGNAL(itemChanged(QTableWidgetItem*)), this,
-            SLOT(on_tableWidget_itemChanged(QTableWidgetItem*)), Qt::UniqueConnection);
-}
-
-void APRS_FORM::Disconnect_Item_Changed()
-{
-    // The same string-based form as the by-name connection made by setupUi.
-    disconnect(ui->tableWidget, SIGNAL(itemChanged(QTableWidgetItem*)), this,
-               SLOT(on_tableWidget_itemChanged(QTableWidgetItem*)));
-}
-
 QString APRS_FORM::Cell_Text(int row, int column) const
 {
-    const QTableWidgetItem* item = ui->tableWidget->item(row, column);
-    return item ? item->text() : QString();
+    return m_channels->Cell_Text(row, column);
 }
 
 void APRS_FORM::Set_Cell_Text(int row, int column, const QString& text)
 {
-    if (QTableWidgetItem* item = ui->tableWidget->item(row, column))
-        item->setText(text);
-}
-
-void APRS_FORM::Set_Row_Background(int row, const QColor& color)
-{
-    for (int column = 0; column < ui->tableWidget->columnCount(); ++column) {
-        if (QTableWidgetItem* item = ui->tableWidget->item(row, column))
-            item->setBackground(QBrush(color));
-    }
+    m_channels->Set_Cell_Text(row, column, text);
 }
 
 void APRS_FORM::APRS_Table_Init()
 {
-    Dismiss_Table_Cell_Combobox();
-    Disconnect_Item_Changed();
+    m_channels->Dismiss_Combo();
+    const Table_Editor::Pause pause(*m_channels);
 
     QTableWidget* table = ui->tableWidget;
     table->setRowCount(Channel_Count);
@@ -355,182 +323,58 @@ void APRS_FORM::APRS_Table_Init()
 
     for (int row = 0; row < Channel_Count; ++row) {
         for (int column = 0; column < Column_Count; ++column)
-            table->setItem(row, column, New_Cell_Item(column, QString()));
+            table->setItem(row, column, m_channels->New_Cell(column, QString()));
     }
-    Connect_Item_Changed();
 }
 
 void APRS_FORM::on_tableWidget_cellDoubleClicked(int row, int column)
 {
     qDebug() << "on_tableWidget_cellDoubleClicked";
-    QTableWidget* table = ui->tableWidget;
     if (column == Column_Freq)
-        table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+        m_channels->Allow_Text_Editing();
 
     if (Cell_Text(row, Column_Freq).isEmpty()) {
         // An empty channel: whatever was clicked, its frequency is entered first.
-        table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
-        Disconnect_Item_Changed();
-        Set_Cell_Text(row, Column_Freq, QString());
-        if (QTableWidgetItem* item = table->item(row, Column_Freq)) {
-            table->editItem(item);
-            table->setEditTriggers(QAbstractItemView::EditKeyPressed);
-            table->scrollToItem(item);
-        }
-        table->clearSelection();
-        Connect_Item_Changed();
+        m_channels->Edit_Empty_Row(row, Column_Freq);
         return;
     }
 
+    QStringList items;
     switch (column) {
-    case Column_Power: on_tableWidget_cellDoubleClicked_Tx_Power(row, column); break;
-    case Column_Wn: on_tableWidget_cellDoubleClicked_WN(row, column); break;
-    case Column_Tone_Type: on_tableWidget_cellDoubleClicked_Tone_Type(row, column); break;
+    case Column_Power: items = TX_POWER_StringList; break;
+    case Column_Wn: items = WN_StringList; break;
+    case Column_Tone_Type: items = TONE_TYPE_StringList; break;
     case Column_Tone_Value: {
         const QString toneType = Cell_Text(row, Column_Tone_Type);
         if (toneType == TONE_TYPE_StringList.value(1))
-            on_tableWidget_cellDoubleClicked_CTCSS_Value(row, column);
+            items = CTCSS_StringList;
         else if (toneType == TONE_TYPE_StringList.value(2))
-            on_tableWidget_cellDoubleClicked_DTCSS_Value(row, column);
+            items = DTCSS_StringList;
         else
-            on_tableWidget_cellDoubleClicked_NULL(row, column);
+            items = NULL_StringList;
         break;
     }
-    default: break; // the frequency: the column's line editor opens
+    default: return; // the frequency: the column's line editor opens
     }
-}
-
-void APRS_FORM::on_tableWidget_cellDoubleClicked_Tx_Power(int row, int column)
-{
-    Create_Table_Cell_Combobox(row, column, TX_POWER_StringList);
-}
-
-void APRS_FORM::on_tableWidget_cellDoubleClicked_WN(int row, int column)
-{
-    Create_Table_Cell_Combobox(row, column, WN_StringList);
-}
-
-void APRS_FORM::on_tableWidget_cellDoubleClicked_Tone_Type(int row, int column)
-{
-    Create_Table_Cell_Combobox(row, column, TONE_TYPE_StringList);
-}
-
-void APRS_FORM::on_tableWidget_cellDoubleClicked_CTCSS_Value(int row, int column)
-{
-    Create_Table_Cell_Combobox(row, column, CTCSS_StringList);
-}
-
-void APRS_FORM::on_tableWidget_cellDoubleClicked_DTCSS_Value(int row, int column)
-{
-    Create_Table_Cell_Combobox(row, column, DTCSS_StringList);
-}
-
-void APRS_FORM::on_tableWidget_cellDoubleClicked_NULL(int row, int column)
-{
-    Create_Table_Cell_Combobox(row, column, NULL_StringList);
-}
-
-void APRS_FORM::Create_Table_Cell_Combobox(int row, int column, const QStringList& items)
-{
-    Dismiss_Table_Cell_Combobox();
-
-    auto* combo = new QComboBox(ui->tableWidget);
-    combo->setFrame(false);
-    QFont font(QStringLiteral("Segoe UI"), 11);
-    font.setWeight(QFont::Normal);
-    font.setItalic(false);
-    combo->setFont(font);
-    combo->addItems(items);
-    combo->setCurrentIndex(int(items.indexOf(Cell_Text(row, column))));
-    ui->tableWidget->setCellWidget(row, column, combo);
-    combo->hidePopup();
-
-    Table_Cell_Combobox = combo;
-    Table_Cell_Combobox_Row = row;
-    Table_Cell_Combobox_Column = column;
-    connect(combo, &QComboBox::activated, this, &APRS_FORM::on_combox_item_changed);
-}
-
-void APRS_FORM::on_combox_item_changed(int /*index*/)
-{
-    const int row = Table_Cell_Combobox_Row;
-    const int column = Table_Cell_Combobox_Column;
-    if (row < 0 || column < 0)
-        return;
-    QTableWidget* table = ui->tableWidget;
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-
-    const QString text = Table_Cell_Combobox ? Table_Cell_Combobox->currentText() : Cell_Text(row, column);
-    if (Table_Cell_Combobox)
-        Table_Cell_Combobox->disconnect(this);
-    table->removeCellWidget(row, column); // deleted later by the table
-    Table_Cell_Combobox_Row = -1;
-
-    // Written while the change handling is connected: a new tone type
-    // brings its tone value along.
-    QTableWidgetItem* item = New_Cell_Item(column, text);
-    table->setItem(row, column, item);
-    Disconnect_Item_Changed();
-    item->setBackground(QBrush(Current_Row_Color));
-    Connect_Item_Changed();
-
-    table->setFocus(Qt::OtherFocusReason);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-}
-
-void APRS_FORM::Dismiss_Table_Cell_Combobox()
-{
-    if (Table_Cell_Combobox_Row >= 0 && Table_Cell_Combobox_Column >= 0) {
-        if (Table_Cell_Combobox) {
-            Table_Cell_Combobox->disconnect(this);
-            Table_Cell_Combobox->hidePopup();
-            if (ui->tableWidget->cellWidget(Table_Cell_Combobox_Row, Table_Cell_Combobox_Column) == Table_Cell_Combobox)
-                ui->tableWidget->removeCellWidget(Table_Cell_Combobox_Row, Table_Cell_Combobox_Column);
-        }
-    }
-    Table_Cell_Combobox_Row = -1;
+    m_channels->Open_Combo(row, column, items);
 }
 
 void APRS_FORM::on_tableWidget_currentCellChanged(int currentRow, int currentColumn, int previousRow,
                                                   int /*previousColumn*/)
 {
     qDebug() << "on_tableWidget_currentCellChanged";
-    if (Table_Cell_Combobox_Row != -1 && Table_Cell_Combobox_Column != -1)
-        on_combox_item_changed(0);
-
-    QTableWidget* table = ui->tableWidget;
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    if (currentColumn >= 0 && currentColumn < Column_Count)
-        table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
-    if (currentRow == previousRow)
-        return;
-
-    Disconnect_Item_Changed();
-    if (currentRow >= 0 && currentRow < table->rowCount())
-        Set_Row_Background(currentRow, Current_Row_Color);
-    if (previousRow >= 0 && previousRow < table->rowCount())
-        Set_Row_Background(previousRow, Other_Row_Color);
-    Connect_Item_Changed();
+    m_channels->Current_Cell_Changed(currentRow, currentColumn, previousRow);
 }
 
 void APRS_FORM::on_tableWidget_itemChanged(QTableWidgetItem* item)
 {
     qDebug() << "on_tableWidget_itemChanged";
-    Disconnect_Item_Changed();
-    QTableWidget* table = ui->tableWidget;
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    if (item && item->tableWidget()) {
-        if (item->column() == Column_Freq)
-            on_tableWidget_itemChanged_Freq(item);
-        else if (item->column() == Column_Tone_Type)
-            on_tableWidget_itemChanged_Tone_Type(item);
-    }
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    Connect_Item_Changed();
+    m_channels->Run_Cell_Rule(item, [this](QTableWidgetItem* cell) {
+        if (cell->column() == Column_Freq)
+            on_tableWidget_itemChanged_Freq(cell);
+        else if (cell->column() == Column_Tone_Type)
+            on_tableWidget_itemChanged_Tone_Type(cell);
+    });
 }
 
 void APRS_FORM::on_tableWidget_itemChanged_Freq(QTableWidgetItem* item)

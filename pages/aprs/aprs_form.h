@@ -3,15 +3,14 @@
 #include "pages/aprs/aprs_codec.h"
 #include "widgets/page_build.h"
 
-#include <QPointer>
 #include <QStringList>
 #include <QVector>
 #include <QWidget>
 #include <memory>
 
 class DATA_FILE_READ_WRITE;
-class QComboBox;
 class QTableWidgetItem;
+class Table_Editor;
 
 namespace Ui {
 class APRS_FORM;
@@ -51,33 +50,19 @@ private:
     void APRS_Table_Init();
     void Refresh_Symbol_Picture();
 
-    // Cell combo boxes of the transmit-channel table.
-    void on_tableWidget_cellDoubleClicked_Tx_Power(int row, int column);
-    void on_tableWidget_cellDoubleClicked_WN(int row, int column);
-    void on_tableWidget_cellDoubleClicked_Tone_Type(int row, int column);
-    void on_tableWidget_cellDoubleClicked_CTCSS_Value(int row, int column);
-    void on_tableWidget_cellDoubleClicked_DTCSS_Value(int row, int column);
-    void on_tableWidget_cellDoubleClicked_NULL(int row, int column);
-    void Create_Table_Cell_Combobox(int row, int column, const QStringList& items);
-    void on_combox_item_changed(int index);
-    // Takes an open cell combo away without writing its text into the cell.
-    void Dismiss_Table_Cell_Combobox();
-
     // Change handling of the table's cells.
     void on_tableWidget_itemChanged_Freq(QTableWidgetItem* item);
     void on_tableWidget_itemChanged_Tone_Type(QTableWidgetItem* item);
-    // The page's own cell writes are bracketed by these two, so that they do
-    // not come back into the change handling.
-    void Connect_Item_Changed();
-    void Disconnect_Item_Changed();
 
+    // Cells of the transmit-channel table.
     QString Cell_Text(int row, int column) const;
     void Set_Cell_Text(int row, int column, const QString& text);
-    void Set_Row_Background(int row, const QColor& color);
     Aprs_Codec::Channel_Lists Channel_Lists() const;
 
     std::unique_ptr<Ui::APRS_FORM> ui;
     bool m_built = false;
+    // The transmit-channel table; all but its frequency cells are chosen in a combo box.
+    std::unique_ptr<Table_Editor> m_channels;
     // Widgets of the block's one-byte fields, in the order of Aprs_Codec::Byte_Fields().
     QVector<QWidget*> Byte_Field_Widgets;
 
@@ -92,9 +77,4 @@ private:
     QStringList DTCSS_StringList;
     QStringList NULL_StringList;
     QStringList MANUAL_INTERVAL_StringList;
-
-    // The combo box last placed in a cell; the table owns it.
-    QPointer<QComboBox> Table_Cell_Combobox;
-    int Table_Cell_Combobox_Row = -1;
-    int Table_Cell_Combobox_Column = -1;
 };

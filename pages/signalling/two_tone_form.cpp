@@ -6,6 +6,7 @@
 #include "pages/signalling/two_tone_codec.h"
 #include "widgets/combobyte.h"
 #include "widgets/customitemdelegrate.h"
+#include "widgets/table_editor.h"
 
 #include <QComboBox>
 #include <QDebug>
@@ -75,9 +76,6 @@ const Reset_Time_Steps Reset_Time_Ranges[] = {
     {0, 10, 1}, {12, 20, 2}, {25, 50, 5}, {60, 100, 10}, {120, 200, 20}, {225, 300, 25},
 };
 
-const QColor Current_Row_Colour(223, 223, 223);
-const QColor Other_Row_Colour(255, 255, 255);
-
 const char Header_Style[] =
     "QHeaderView::section{background-color: rgba(0, 0, 0, 150); color: rgb(0, 255, 255);"
     " border: 1px solid rgb(255, 255, 255);}"
@@ -92,18 +90,6 @@ const char Horizontal_Scroll_Style[] =
     "QScrollBar::handle:horizontal{background: rgb(0, 0, 0); border: 1px solid rgb(255, 255, 255);"
     " border-radius: 4px; min-width: 20px;}"
     "QScrollBar::add-line:horizontal, QScrollBar::sub-line:horizontal{width: 0px;}";
-
-// A centred cell item with an explicit text, so that writing the same text
-// again raises no item-changed signal. Response cells take no typed text:
-// the response is chosen in its combo box only.
-QTableWidgetItem* New_Cell_Item(const QString& text, bool responseCell)
-{
-    auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment(Qt::AlignCenter);
-    if (responseCell)
-        item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-    return item;
-}
 
 QFont Header_Font()
 {
@@ -128,6 +114,10 @@ void TWO_TONE_FORM::Build_Page()
         return;
     m_built = true;
     ui->setupUi(this);
+    m_encodeTable = std::make_unique<Table_Editor>(ui->tableWidget, this, QAbstractItemView::AnyKeyPressed);
+    // Response cells take no typed text: the response is chosen in its combo box only.
+    m_decodeTable = std::make_unique<Table_Editor>(ui->tableWidget_2, this, QAbstractItemView::AnyKeyPressed,
+                                                   QList<int>{Response_Column});
     ui->retranslateUi(this);
     Two_Tone_Table_Init();
     FillComboLists();
@@ -147,15 +137,13 @@ void TWO_TONE_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wir
 
     // Nothing of the previous image may survive in a cell this decode does
     // not write (an invalid tone 2, a response beyond the list).
-    Close_Response_Combobox(false);
-    for (QTableWidget* table : {ui->tableWidget, ui->tableWidget_2}) {
-        const bool connected = Drop_Item_Changed(table);
-        for (int row = 0; row < table->rowCount(); ++row) {
-            for (int column = 0; column < table->columnCount(); ++column)
-                Set_Cell_Text(table, row, column, QString());
+    m_decodeTable->Dismiss_Combo();
+    for (Table_Editor* editor : {m_encodeTable.get(), m_decodeTable.get()}) {
+        const Table_Editor::Pause pause(*editor);
+        for (int row = 0; row < editor->Table()->rowCount(); ++row) {
+            for (int column = 0; column < editor->Table()->columnCount(); ++column)
+                editor->Set_Cell_Text(row, column, QString());
         }
-        if (connected)
-            Make_Item_Changed(table);
     }
 
     for (const Setting_Combo& setting : Setting_Combos)
@@ -163,28 +151,28 @@ void TWO_TONE_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wir
 
     // The cells are written with the cell rules in place: tone 1 runs the
     // row check (default name and response), which the later writes replace.
-    QTableWidget* encode = ui->tableWidget;
+    Table_Editor& encode = *m_encodeTable;
     for (int row = 0; row < Entry_Count; ++row) {
         const Two_Tone_Entry entry = Read_Encode_Entry(region, row);
         if (!entry.In_Use)
             continue;
-        Set_Cell_Text(encode, row, Tone_1_Column, entry.Tone_1);
+        encode.Set_Cell_Text(row, Tone_1_Column, entry.Tone_1);
         if (!entry.Tone_2.isEmpty())
-            Set_Cell_Text(encode, row, Tone_2_Column, entry.Tone_2);
-        Set_Cell_Text(encode, row, Encode_Name_Column, entry.Name);
+            encode.Set_Cell_Text(row, Tone_2_Column, entry.Tone_2);
+        encode.Set_Cell_Text(row, Encode_Name_Column, entry.Name);
     }
 
-    QTableWidget* decode = ui->tableWidget_2;
+    Table_Editor& decode = *m_decodeTable;
     for (int row = 0; row < Entry_Count; ++row) {
         const Two_Tone_Entry entry = Read_Decode_Entry(region, row);
         if (!entry.In_Use)
             continue;
-        Set_Cell_Text(decode, row, Tone_1_Column, entry.Tone_1);
+        decode.Set_Cell_Text(row, Tone_1_Column, entry.Tone_1);
         if (!entry.Tone_2.isEmpty())
-            Set_Cell_Text(decode, row, Tone_2_Column, entry.Tone_2);
+            decode.Set_Cell_Text(row, Tone_2_Column, entry.Tone_2);
         if (entry.Response_Byte < DECODE_RESPONSE_StringList.size())
-            Set_Cell_Text(decode, row, Response_Column, DECODE_RESPONSE_StringList.at(entry.Response_Byte));
-        Set_Cell_Text(decode, row, Decode_Name_Column, entry.Name);
+            decode.Set_Cell_Text(row, Response_Column, DECODE_RESPONSE_StringList.at(entry.Response_Byte));
+        decode.Set_Cell_Text(row, Decode_Name_Column, entry.Name);
     }
 }
 
@@ -201,10 +189,10 @@ void TWO_TONE_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirt
         Put_Combo_Byte(region, setting.Byte, ui.get()->*setting.Combo);
 
     for (int row = 0; row < Entry_Count; ++row)
-        Put_Encode_Entry(region, row, Row_Cells(ui->tableWidget, row));
+        Put_Encode_Entry(region, row, Row_Cells(*m_encodeTable, row));
 
     for (int row = 0; row < Entry_Count; ++row) {
-        const Two_Tone_Row cells = Row_Cells(ui->tableWidget_2, row);
+        const Two_Tone_Row cells = Row_Cells(*m_decodeTable, row);
         // Matched against the list as it stands, in the language it was filled in.
         Put_Decode_Entry(region, row, cells, Response_Index(DECODE_RESPONSE_StringList, cells.Response));
     }
@@ -219,7 +207,7 @@ void TWO_TONE_FORM::RetranslatePage()
 {
     // An open response combo box holds texts of the old language: drop it
     // without taking its text anywhere.
-    Close_Response_Combobox(false);
+    m_decodeTable->Dismiss_Combo();
     ui->retranslateUi(this);
     Two_Tone_Table_Init();
     FillComboLists();
@@ -269,8 +257,9 @@ void TWO_TONE_FORM::Two_Tone_Table_Init()
     for (const char* label : Decode_Row_Labels)
         decodeRows << tr(label);
 
-    for (QTableWidget* table : {ui->tableWidget, ui->tableWidget_2}) {
-        const bool decodeTable = table == ui->tableWidget_2;
+    for (Table_Editor* editor : {m_encodeTable.get(), m_decodeTable.get()}) {
+        QTableWidget* table = editor->Table();
+        const bool decodeTable = editor == m_decodeTable.get();
         const QStringList& headers = decodeTable ? decodeHeaders : encodeHeaders;
         const QStringList& rowLabels = decodeTable ? decodeRows : encodeRows;
         table->horizontalHeader()->setResizeContentsPrecision(0);
@@ -280,14 +269,13 @@ void TWO_TONE_FORM::Two_Tone_Table_Init()
         table->setHorizontalHeaderLabels(headers);
         table->setVerticalHeaderLabels(rowLabels);
 
-        const bool connected = Drop_Item_Changed(table);
-        for (int row = 0; row < table->rowCount(); ++row) {
-            for (int column = 0; column < table->columnCount(); ++column)
-                table->setItem(row, column,
-                               New_Cell_Item(QStringLiteral(""), decodeTable && column == Response_Column));
+        {
+            const Table_Editor::Pause pause(*editor);
+            for (int row = 0; row < table->rowCount(); ++row) {
+                for (int column = 0; column < table->columnCount(); ++column)
+                    table->setItem(row, column, editor->New_Cell(column, QStringLiteral("")));
+            }
         }
-        if (connected)
-            Make_Item_Changed(table);
 
         table->setAlternatingRowColors(false);
         table->verticalHeader()->setStyleSheet(QLatin1String(Header_Style));
@@ -329,66 +317,54 @@ void TWO_TONE_FORM::Set_Line_Edit_Validators()
 void TWO_TONE_FORM::on_tableWidget_itemChanged(QTableWidgetItem* item)
 {
     qDebug() << "on_tableWidget_itemChanged";
-    QTableWidget* table = ui->tableWidget;
-    const bool connected = Drop_Item_Changed(table);
-    Freeze_Headers(table);
-    if (item && item->tableWidget() == table) {
-        switch (item->column()) {
-        case Tone_1_Column: Encode_List_Row_Check(item); break;
-        case Tone_2_Column: Tone_Cell_Normalise(item); break;
-        case Encode_Name_Column: Name_Cell_Normalise(item); break;
+    m_encodeTable->Run_Cell_Rule(item, [this](QTableWidgetItem* cell) {
+        switch (cell->column()) {
+        case Tone_1_Column: Encode_List_Row_Check(cell); break;
+        case Tone_2_Column: Tone_Cell_Normalise(cell); break;
+        case Encode_Name_Column: Name_Cell_Normalise(cell); break;
         default: break;
         }
-    }
-    Release_Headers(table);
-    if (connected)
-        Make_Item_Changed(table);
+    });
 }
 
 void TWO_TONE_FORM::on_tableWidget_2_itemChanged(QTableWidgetItem* item)
 {
     qDebug() << "on_tableWidget_2_itemChanged";
-    QTableWidget* table = ui->tableWidget_2;
-    const bool connected = Drop_Item_Changed(table);
-    Freeze_Headers(table);
-    if (item && item->tableWidget() == table) {
-        switch (item->column()) {
-        case Tone_1_Column: Decode_List_Row_Check(item); break;
-        case Tone_2_Column: Tone_Cell_Normalise(item); break;
-        case Decode_Name_Column: Name_Cell_Normalise(item); break;
+    m_decodeTable->Run_Cell_Rule(item, [this](QTableWidgetItem* cell) {
+        switch (cell->column()) {
+        case Tone_1_Column: Decode_List_Row_Check(cell); break;
+        case Tone_2_Column: Tone_Cell_Normalise(cell); break;
+        case Decode_Name_Column: Name_Cell_Normalise(cell); break;
         default: break; // the response changes only through its combo box
         }
-    }
-    Release_Headers(table);
-    if (connected)
-        Make_Item_Changed(table);
+    });
 }
 
 void TWO_TONE_FORM::Encode_List_Row_Check(QTableWidgetItem* item)
 {
-    QTableWidget* table = ui->tableWidget;
-    if (!item || item->tableWidget() != table)
+    Table_Editor& table = *m_encodeTable;
+    if (!item || item->tableWidget() != table.Table())
         return;
     const int row = item->row();
     Two_Tone_Row cells = Row_Cells(table, row);
     Encode_Row_Check(cells, row);
-    Set_Cell_Text(table, row, Tone_1_Column, cells.Tone_1);
-    Set_Cell_Text(table, row, Tone_2_Column, cells.Tone_2);
-    Set_Cell_Text(table, row, Encode_Name_Column, cells.Name);
+    table.Set_Cell_Text(row, Tone_1_Column, cells.Tone_1);
+    table.Set_Cell_Text(row, Tone_2_Column, cells.Tone_2);
+    table.Set_Cell_Text(row, Encode_Name_Column, cells.Name);
 }
 
 void TWO_TONE_FORM::Decode_List_Row_Check(QTableWidgetItem* item)
 {
-    QTableWidget* table = ui->tableWidget_2;
-    if (!item || item->tableWidget() != table)
+    Table_Editor& table = *m_decodeTable;
+    if (!item || item->tableWidget() != table.Table())
         return;
     const int row = item->row();
     Two_Tone_Row cells = Row_Cells(table, row);
     Decode_Row_Check(cells, row, DECODE_RESPONSE_StringList.value(0));
-    Set_Cell_Text(table, row, Tone_1_Column, cells.Tone_1);
-    Set_Cell_Text(table, row, Tone_2_Column, cells.Tone_2);
-    Set_Cell_Text(table, row, Response_Column, cells.Response);
-    Set_Cell_Text(table, row, Decode_Name_Column, cells.Name);
+    table.Set_Cell_Text(row, Tone_1_Column, cells.Tone_1);
+    table.Set_Cell_Text(row, Tone_2_Column, cells.Tone_2);
+    table.Set_Cell_Text(row, Response_Column, cells.Response);
+    table.Set_Cell_Text(row, Decode_Name_Column, cells.Name);
 }
 
 void TWO_TONE_FORM::Tone_Cell_Normalise(QTableWidgetItem* item)
@@ -408,201 +384,48 @@ void TWO_TONE_FORM::on_tableWidget_currentCellChanged(int currentRow, int curren
                                                       int /*previousColumn*/)
 {
     qDebug() << "on_tableWidget_currentCellChanged";
-    Current_Cell_Changed(ui->tableWidget, currentRow, currentColumn, previousRow);
+    m_encodeTable->Current_Cell_Changed(currentRow, currentColumn, previousRow);
 }
 
 void TWO_TONE_FORM::on_tableWidget_2_currentCellChanged(int currentRow, int currentColumn, int previousRow,
                                                         int /*previousColumn*/)
 {
     qDebug() << "on_tableWidget_2_currentCellChanged";
-    Close_Response_Combobox(true);
-    Current_Cell_Changed(ui->tableWidget_2, currentRow, currentColumn, previousRow);
-}
-
-void TWO_TONE_FORM::Current_Cell_Changed(QTableWidget* table, int currentRow, int currentColumn, int previousRow)
-{
-    Set_Edit_Triggers_For_Column(table, currentColumn);
-    if (currentRow == previousRow)
-        return;
-    const bool connected = Drop_Item_Changed(table);
-    if (unsigned(currentRow) < unsigned(table->rowCount()))
-        Set_Row_Background(table, currentRow, Current_Row_Colour);
-    if (unsigned(previousRow) < unsigned(table->rowCount()))
-        Set_Row_Background(table, previousRow, Other_Row_Colour);
-    if (connected)
-        Make_Item_Changed(table);
+    m_decodeTable->Current_Cell_Changed(currentRow, currentColumn, previousRow);
 }
 
 void TWO_TONE_FORM::on_tableWidget_cellDoubleClicked(int row, int column)
 {
     qDebug() << "on_tableWidget_cellDoubleClicked";
-    QTableWidget* table = ui->tableWidget;
+    Table_Editor& table = *m_encodeTable;
     if (column == Tone_1_Column || column == Tone_2_Column)
-        table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed);
-    if (Cell_Text(table, row, Tone_1_Column).isEmpty())
-        Send_Editor_To_Tone_1(table, row);
+        table.Allow_Text_Editing();
+    if (table.Cell_Text(row, Tone_1_Column).isEmpty()) // an empty row is filled from its tone 1 on
+        table.Edit_Empty_Row(row, Tone_1_Column);
 }
 
 void TWO_TONE_FORM::on_tableWidget_2_cellDoubleClicked(int row, int column)
 {
     qDebug() << "on_tableWidget_2_cellDoubleClicked";
-    QTableWidget* table = ui->tableWidget_2;
+    Table_Editor& table = *m_decodeTable;
     if (column == Tone_1_Column || column == Tone_2_Column || column == Decode_Name_Column)
-        table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed);
-    if (Cell_Text(table, row, Tone_1_Column).isEmpty())
-        Send_Editor_To_Tone_1(table, row);
+        table.Allow_Text_Editing();
+    if (table.Cell_Text(row, Tone_1_Column).isEmpty())
+        table.Edit_Empty_Row(row, Tone_1_Column);
     else if (column == Response_Column)
-        on_tableWidget_2_cellDoubleClicked_Decoder_Response(row, Response_Column);
+        table.Open_Combo(row, Response_Column, DECODE_RESPONSE_StringList);
 }
 
-void TWO_TONE_FORM::Send_Editor_To_Tone_1(QTableWidget* table, int row)
-{
-    // An empty row is filled from its tone 1 on, whatever cell was clicked.
-    table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed);
-    const bool connected = Drop_Item_Changed(table);
-    Set_Cell_Text(table, row, Tone_1_Column, QString());
-    QTableWidgetItem* tone1 = table->item(row, Tone_1_Column);
-    table->editItem(tone1);
-    table->setEditTriggers(QAbstractItemView::AnyKeyPressed);
-    table->scrollToItem(tone1);
-    table->clearSelection();
-    if (connected)
-        Make_Item_Changed(table);
-}
-
-void TWO_TONE_FORM::Set_Edit_Triggers_For_Column(QTableWidget* table, int column)
-{
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    if (unsigned(column) < unsigned(table->columnCount()))
-        table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed);
-}
-
-void TWO_TONE_FORM::Set_Row_Background(QTableWidget* table, int row, const QColor& colour)
-{
-    for (int column = 0; column < table->columnCount(); ++column) {
-        if (QTableWidgetItem* item = table->item(row, column))
-            item->setBackground(colour);
-    }
-}
-
-// ---- response combo box ------------------------------------------------------
-
-void TWO_TONE_FORM::on_tableWidget_2_cellDoubleClicked_Decoder_Response(int row, int column)
-{
-    Show_Response_Combobox(row, column, DECODE_RESPONSE_StringList);
-}
-
-void TWO_TONE_FORM::Show_Response_Combobox(int row, int column, QStringList list)
-{
-    Close_Response_Combobox(true);
-
-    auto* combo = new QComboBox;
-    combo->setFrame(false);
-    QFont font(QStringLiteral("Segoe UI"), 11);
-    font.setWeight(QFont::Normal);
-    combo->setFont(font);
-    combo->addItems(list);
-    combo->setCurrentIndex(list.indexOf(Cell_Text(ui->tableWidget_2, row, column)));
-
-    ui->tableWidget_2->setCellWidget(row, column, combo);
-    Table_Cell_Combobox = combo;
-    Combobox_Row = row;
-    Combobox_Column = column;
-    connect(combo, &QComboBox::activated, this, &TWO_TONE_FORM::on_combox_item_changed);
-}
-
-void TWO_TONE_FORM::on_combox_item_changed(int /*index*/)
-{
-    Close_Response_Combobox(true);
-}
-
-bool TWO_TONE_FORM::Response_Combobox_Open() const
-{
-    return Combobox_Row != -1 && Combobox_Column != -1;
-}
-
-void TWO_TONE_FORM::Close_Response_Combobox(bool commit)
-{
-    if (!Response_Combobox_Open())
-        return;
-    const int row = Combobox_Row;
-    const int column = Combobox_Column;
-    Combobox_Row = -1;
-
-    QTableWidget* table = ui->tableWidget_2;
-    QString text;
-    if (QComboBox* combo = Table_Cell_Combobox) {
-        text = combo->currentText();
-        combo->disconnect(this);
-    }
-    Freeze_Headers(table);
-    table->removeCellWidget(row, column); // the table disposes of the combo box
-    if (commit) {
-        QTableWidgetItem* item = New_Cell_Item(text, true);
-        item->setBackground(Current_Row_Colour);
-        table->setItem(row, column, item); // the response rule changes no cell
-        table->setFocus();
-    }
-    Release_Headers(table);
-}
-
-// ---- helpers -----------------------------------------------------------------
-
-bool TWO_TONE_FORM::Drop_Item_Changed(QTableWidget* table)
-{
-    if (table == ui->tableWidget)
-        return disconnect(table, SIGNAL(itemChanged(QTableWidgetItem*)), this,
-                          SLOT(on_tableWidget_itemChanged(QTableWidgetItem*)));
-    return disconnect(table, SIGNAL(itemChanged(QTableWidgetItem*)), this,
-                      SLOT(on_tableWidget_2_itemChanged(QTableWidgetItem*)));
-}
-
-void TWO_TONE_FORM::Make_Item_Changed(QTableWidget* table)
-{
-    if (table == ui->tableWidget)
-        connect(table, SIGNAL(itemChanged(QTableWidgetItem*)), this,
-                SLOT(on_tableWidget_itemChanged(QTableWidgetItem*)), Qt::UniqueConnection);
-    else
-        connect(table, SIGNAL(itemChanged(QTableWidgetItem*)), this,
-                SLOT(on_tableWidget_2_itemChanged(QTableWidgetItem*)), Qt::UniqueConnection);
-}
-
-void TWO_TONE_FORM::Freeze_Headers(QTableWidget* table)
-{
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-}
-
-void TWO_TONE_FORM::Release_Headers(QTableWidget* table)
-{
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-}
-
-Two_Tone_Row TWO_TONE_FORM::Row_Cells(QTableWidget* table, int row) const
+Two_Tone_Row TWO_TONE_FORM::Row_Cells(const Table_Editor& table, int row) const
 {
     Two_Tone_Row cells;
-    cells.Tone_1 = Cell_Text(table, row, Tone_1_Column);
-    cells.Tone_2 = Cell_Text(table, row, Tone_2_Column);
-    if (table == ui->tableWidget_2) {
-        cells.Response = Cell_Text(table, row, Response_Column);
-        cells.Name = Cell_Text(table, row, Decode_Name_Column);
+    cells.Tone_1 = table.Cell_Text(row, Tone_1_Column);
+    cells.Tone_2 = table.Cell_Text(row, Tone_2_Column);
+    if (&table == m_decodeTable.get()) {
+        cells.Response = table.Cell_Text(row, Response_Column);
+        cells.Name = table.Cell_Text(row, Decode_Name_Column);
     } else {
-        cells.Name = Cell_Text(table, row, Encode_Name_Column);
+        cells.Name = table.Cell_Text(row, Encode_Name_Column);
     }
     return cells;
-}
-
-QString TWO_TONE_FORM::Cell_Text(const QTableWidget* table, int row, int column)
-{
-    const QTableWidgetItem* item = table->item(row, column);
-    return item ? item->text() : QString();
-}
-
-void TWO_TONE_FORM::Set_Cell_Text(QTableWidget* table, int row, int column, const QString& text)
-{
-    if (QTableWidgetItem* item = table->item(row, column))
-        item->setText(text);
-    else
-        table->setItem(row, column, New_Cell_Item(text, table == ui->tableWidget_2 && column == Response_Column));
 }

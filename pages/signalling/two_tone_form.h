@@ -2,18 +2,15 @@
 
 #include "widgets/page_build.h"
 
-#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
 #include <memory>
 
 class DATA_FILE_READ_WRITE;
-class QColor;
-class QComboBox;
-class QTableWidget;
 class QTableWidgetItem;
 struct Two_Tone_Row;
+class Table_Editor;
 
 namespace Ui {
 class TWO_TONE_FORM;
@@ -55,44 +52,16 @@ private:
     void Tone_Cell_Normalise(QTableWidgetItem* item);
     void Name_Cell_Normalise(QTableWidgetItem* item);
 
-    // The response combo box. Only these two members connect to it; they
-    // are plain members since no form object carries their names.
-    void on_tableWidget_2_cellDoubleClicked_Decoder_Response(int row, int column);
-    void on_combox_item_changed(int index);
-    void Show_Response_Combobox(int row, int column, QStringList list);
-    bool Response_Combobox_Open() const;
-    // Removes an open response combo box; `commit` takes its text into its cell.
-    void Close_Response_Combobox(bool commit);
-
-    // The itemChanged connection of a table to its cell rule, dropped and
-    // re-made by signature, the mechanism by which the form code made it (a
-    // pointer-to-member disconnect would not undo it). Drop says whether there
-    // was a connection, so a nested pause leaves re-making it to the outer one.
-    bool Drop_Item_Changed(QTableWidget* table);
-    void Make_Item_Changed(QTableWidget* table);
-
-    // Edit triggers and row highlight after the current cell moved.
-    void Current_Cell_Changed(QTableWidget* table, int currentRow, int currentColumn, int previousRow);
-    void Set_Row_Background(QTableWidget* table, int row, const QColor& colour);
-    void Send_Editor_To_Tone_1(QTableWidget* table, int row);
-    void Set_Edit_Triggers_For_Column(QTableWidget* table, int column);
-    static void Freeze_Headers(QTableWidget* table);
-    static void Release_Headers(QTableWidget* table);
-
-    Two_Tone_Row Row_Cells(QTableWidget* table, int row) const;
-    static QString Cell_Text(const QTableWidget* table, int row, int column);
-    void Set_Cell_Text(QTableWidget* table, int row, int column, const QString& text);
+    Two_Tone_Row Row_Cells(const Table_Editor& table, int row) const;
 
     std::unique_ptr<Ui::TWO_TONE_FORM> ui;
     bool m_built = false;
+    std::unique_ptr<Table_Editor> m_encodeTable;
+    std::unique_ptr<Table_Editor> m_decodeTable; // its response cells are chosen in a combo box
 
     QStringList TONE_TIME_StringList;
     QStringList INTERVAL_TIME_StringList;
     QStringList AUTO_RESET_TIME_StringList;
     QStringList SIDE_TONE_StringList;
     QStringList DECODE_RESPONSE_StringList;
-
-    QPointer<QComboBox> Table_Cell_Combobox;
-    int Combobox_Row = -1;
-    int Combobox_Column = -1;
 };

@@ -1,12 +1,31 @@
 #include "widgets/combobyte.h"
 #include "widgets/customdoublevalidator.h"
 #include "widgets/customitemdelegrate.h"
+#include "widgets/table_editor.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QtTest>
+
+// A page whose cell rule setupUi would connect by name.
+class Rule_Page : public QWidget
+{
+    Q_OBJECT
+public:
+    Rule_Page()
+    {
+        m_table->setObjectName(QStringLiteral("table"));
+        m_table->setItem(0, 0, new QTableWidgetItem);
+        QMetaObject::connectSlotsByName(this);
+    }
+    QTableWidget* m_table = new QTableWidget(1, 1, this);
+    int Runs = 0;
+
+private slots:
+    void on_table_itemChanged(QTableWidgetItem*) { ++Runs; }
+};
 
 class Tst_Custom_Widgets : public QObject
 {
@@ -19,6 +38,7 @@ private slots:
     void delegate_edits_through_its_pattern();
     void combo_byte_round_trip_data();
     void combo_byte_round_trip();
+    void pause_undoes_a_by_name_connection_once();
 };
 
 void Tst_Custom_Widgets::double_validator_data()
@@ -125,6 +145,21 @@ void Tst_Custom_Widgets::combo_byte_round_trip()
     QString out = region;
     Put_Combo_Byte(out, 1, &combo, offset);
     QCOMPARE(out, QStringLiteral("AA") + written + QStringLiteral("BB"));
+}
+
+void Tst_Custom_Widgets::pause_undoes_a_by_name_connection_once()
+{
+    Rule_Page page;
+    Table_Editor editor(page.m_table, &page, QAbstractItemView::AnyKeyPressed);
+    for (int round = 1; round <= 2; ++round) {
+        {
+            const Table_Editor::Pause outer(editor);
+            { const Table_Editor::Pause inner(editor); }
+            page.m_table->item(0, 0)->setText(QString::number(10 * round)); // still paused
+        }
+        page.m_table->item(0, 0)->setText(QString::number(round));
+        QCOMPARE(page.Runs, round); // connected again, and only once
+    }
 }
 
 QTEST_MAIN(Tst_Custom_Widgets)
