@@ -27,7 +27,10 @@ QStringList Clipped_Captions(const QWidget* page)
     QStringList clipped;
     const auto check = [&](const QWidget* w, const QString& text, int needs, int has) {
         if (!text.isEmpty() && needs > has)
-            clipped << QStringLiteral("%1 \"%2\" (%3 > %4)").arg(w->objectName(), text).arg(needs).arg(has);
+            clipped << QStringLiteral("%1 %2 \"%3\" (%4 > %5)")
+                           .arg(QLatin1String(page->metaObject()->className()), w->objectName(), text)
+                           .arg(needs)
+                           .arg(has);
     };
     // A label's and a check box's size hints hold their text, indent and margins.
     for (const QLabel* label : page->findChildren<QLabel*>())

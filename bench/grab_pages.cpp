@@ -20,7 +20,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QFontInfo>
 #include <QImage>
 #include <QScrollArea>
@@ -117,7 +116,7 @@ bool Grab_Set(MainWindow& window, const QString& folder, const QString& prefix)
             Settle();
         }
         for (const QString& caption : Clipped_Captions(page))
-            std::printf("clipped: %s %s\n", qPrintable(QFileInfo(base).fileName()), qPrintable(caption));
+            std::printf("clipped in %s: %s\n", prefix.toUtf8().constData(), qPrintable(caption));
         QFile listing(base + QStringLiteral("_widgets.txt"));
         ok = listing.open(QIODevice::WriteOnly) && listing.write(Widget_Listing(page).toUtf8()) >= 0 && ok;
     }
