@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "app/font_substitutes.h"
 #include "app/page_presence.h"
 #include "app/shell_blocks.h"
 #include "image/data_file_read_write.h"
@@ -23,6 +24,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSettings>
@@ -86,8 +88,9 @@ MainWindow::MainWindow(QWidget* parent, Start_Up startUp)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
 {
-    // The translation goes in first, so that every form comes up in its
-    // language at once.
+    // The fonts and the translation go in first, so that every form comes up
+    // in its language and fonts at once.
+    Install_Font_Substitutes();
     const QString stored = QSettings(QString::fromLatin1(Config_File), QSettings::IniFormat)
                                .value(QString::fromLatin1(Language_Key))
                                .toString();
@@ -395,6 +398,17 @@ void MainWindow::Install_Language(const QString& language)
         QCoreApplication::installTranslator(&m_translator);
     else
         qDebug() << "Language_Change" << "cannot load" << qm;
+
+    // Qt's own texts (dialog buttons, the file dialog) follow the language;
+    // English is their source language.
+    QCoreApplication::removeTranslator(&m_qtTranslator);
+    if (m_language != QLatin1String("CHINESE"))
+        return;
+    const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (m_qtTranslator.load(QStringLiteral("qtbase_zh_CN"), qtFolder))
+        QCoreApplication::installTranslator(&m_qtTranslator);
+    else
+        qDebug() << "Language_Change" << "cannot load qtbase_zh_CN from" << qtFolder;
 }
 
 void MainWindow::Language_Change(const QString& language)

@@ -118,6 +118,7 @@ private:
     // The image as the last decode all saw it, while some page is not built.
     std::unique_ptr<DATA_FILE_READ_WRITE> m_lastDecoded;
     QTranslator m_translator;
+    QTranslator m_qtTranslator; // Qt's own texts, installed for Chinese
     QString m_language;
     QString m_currentFile;
     QLabel* m_noDataNotice = nullptr;

@@ -9,7 +9,9 @@
 // switched to Chinese. Each set has, per page, the whole window, the full
 // scrolled content, every combo box's open list, every hidden widget on its
 // own, and a text listing of every widget's geometry, font and colours.
+// Every caption wider than its room is named on the standard output.
 
+#include "app/clipped_captions.h"
 #include "app/mainwindow.h"
 #include "bench_support.h"
 
@@ -113,6 +115,8 @@ bool Grab_Set(MainWindow& window, const QString& folder, const QString& prefix)
             combo->hidePopup();
             Settle();
         }
+        for (const QString& caption : Clipped_Captions(page))
+            std::printf("clipped in %s: %s\n", prefix.toUtf8().constData(), qPrintable(caption));
         QFile listing(base + QStringLiteral("_widgets.txt"));
         ok = listing.open(QIODevice::WriteOnly) && listing.write(Widget_Listing(page).toUtf8()) >= 0 && ok;
     }

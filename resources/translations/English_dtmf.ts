@@ -89,7 +89,7 @@
     <message>
         <location filename="../../forms/dtmf_form.ui" line="519"/>
         <source>发码侧音</source>
-        <translation>Side tone while sending</translation>
+        <translation>Sending side tone</translation>
     </message>
     <message>
         <location filename="../../forms/dtmf_form.ui" line="582"/>

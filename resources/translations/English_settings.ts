@@ -26,7 +26,7 @@
     <message>
         <location filename="../../forms/bluetooth_form.ui" line="280"/>
         <source>本机喇叭控制</source>
-        <translation>Radio Speaker Control</translation>
+        <translation>Radio Speaker Ctrl</translation>
     </message>
     <message>
         <location filename="../../forms/bluetooth_form.ui" line="368"/>
