@@ -31,29 +31,14 @@
 #include <QTreeWidgetItem>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const char Config_File[] = "./Config/SYS_CONFIG.ini";
 const char Language_Key[] = "/SYSTEM_SETTING/LANGUAGE";
 const char Data_Folder[] = "./Data Files/";
 const char Program_File_Filter[] = "Program File (*.PF)";
-
-// The pages the navigation tree lists, by stack slot, with their titles.
-struct Tree_Entry
-{
-    MainWindow::Page_Slot Slot;
-    const char* Title;
-};
-const Tree_Entry Tree_Entries[] = {
-    {MainWindow::Slot_Audio, QT_TRANSLATE_NOOP("MainWindow", "音频设置")},
-    {MainWindow::Slot_Keys, QT_TRANSLATE_NOOP("MainWindow", "按键设置")},
-    {MainWindow::Slot_Bluetooth, QT_TRANSLATE_NOOP("MainWindow", "蓝牙设置")},
-    {MainWindow::Slot_Aprs, QT_TRANSLATE_NOOP("MainWindow", "APRS设置")},
-    {MainWindow::Slot_Dtmf, QT_TRANSLATE_NOOP("MainWindow", "DTMF设置")},
-    {MainWindow::Slot_Two_Tone, QT_TRANSLATE_NOOP("MainWindow", "2-TONE设置")},
-    {MainWindow::Slot_Five_Tone, QT_TRANSLATE_NOOP("MainWindow", "5-TONE设置")},
-    {MainWindow::Slot_Fm_Radio, QT_TRANSLATE_NOOP("MainWindow", "收音机设置")},
-};
 
 MainWindow::Message_Sink& Sink()
 {
@@ -67,6 +52,44 @@ QString Absolute(const QString& path)
 }
 
 } // namespace
+
+// One page of the editor: its slot in the stack, its title in the navigation
+// tree, the image regions it decodes and encodes, and its operations.
+struct MainWindow::Page_Entry
+{
+    Page_Slot Slot;
+    const char* Title;
+    QVector<Image_Region::Region> Regions;
+    QWidget* Page;
+    std::function<bool()> Is_Built;
+    std::function<void()> Build;
+    std::function<void(DATA_FILE_READ_WRITE*)> Decode;
+    std::function<void(DATA_FILE_READ_WRITE*)> Encode;
+    std::function<void()> Retranslate;
+};
+
+// Makes a page that builds its widgets the first time it is needed, and
+// lists it. The order of the calls is the order of decode all and encode all.
+template <class Page>
+void MainWindow::Add_Page(Page_Slot slot, const char* title, std::initializer_list<Image_Region::Region> regions)
+{
+    auto* page = new Page(this, Page_Build::Later);
+    m_pages.push_back({slot, title, regions, page,
+                       [page] { return page->Is_Built(); },
+                       [page] { page->Build_Page(); },
+                       [page](DATA_FILE_READ_WRITE* image) { page->Set_Windows_Data_From_SP_Read(image); },
+                       [page](DATA_FILE_READ_WRITE* image) { page->Get_Windows_Data_To_SP_Write(image); },
+                       [page] { page->RetranslatePage(); }});
+}
+
+const MainWindow::Page_Entry* MainWindow::Entry_At(Page_Slot slot) const
+{
+    for (const Page_Entry& entry : m_pages) {
+        if (entry.Slot == slot)
+            return &entry;
+    }
+    return nullptr;
+}
 
 void MainWindow::Set_Message_Sink(Message_Sink sink)
 {
@@ -100,30 +123,22 @@ MainWindow::MainWindow(QWidget* parent, Start_Up startUp)
     m_image = std::make_unique<DATA_FILE_READ_WRITE>(Working_File_Path());
     Wheel_Guard::Install(); // the wheel scrolls the pages, not their values
 
-    // Each page makes its widgets the first time it is needed (Build_Page).
-    m_sounds = new SOUNDS_SETTING_FORM(this, Page_Build::Later);
-    m_shortcuts = new SHORTCUTS_SETTING_FORM(this, Page_Build::Later);
-    m_bluetooth = new BLUETOOTH_FORM(this, Page_Build::Later);
-    m_fmRadio = new FM_RADIO_FORM(this, Page_Build::Later);
-    m_dtmf = new DTMF_FORM(this, Page_Build::Later);
-    m_twoTone = new TWO_TONE_FORM(this, Page_Build::Later);
-    m_fiveTone = new FIVE_TONE_FORM(this, Page_Build::Later);
-    m_aprs = new APRS_FORM(this, Page_Build::Later);
+    using namespace Image_Region;
+    Add_Page<SOUNDS_SETTING_FORM>(Slot_Audio, QT_TRANSLATE_NOOP("MainWindow", "音频设置"), {Settings_Block_Region});
+    Add_Page<SHORTCUTS_SETTING_FORM>(Slot_Keys, QT_TRANSLATE_NOOP("MainWindow", "按键设置"), {Settings_Block_Region});
+    Add_Page<FM_RADIO_FORM>(Slot_Fm_Radio, QT_TRANSLATE_NOOP("MainWindow", "收音机设置"),
+                            {Settings_Block_Region, Work_Mode_Block_Region, Fm_Channel_Table_Region,
+                             Fm_Channel_Flags_Region});
+    Add_Page<APRS_FORM>(Slot_Aprs, QT_TRANSLATE_NOOP("MainWindow", "APRS设置"), {Aprs_Block_Region});
+    Add_Page<DTMF_FORM>(Slot_Dtmf, QT_TRANSLATE_NOOP("MainWindow", "DTMF设置"), {Dtmf_Block_Region});
+    Add_Page<TWO_TONE_FORM>(Slot_Two_Tone, QT_TRANSLATE_NOOP("MainWindow", "2-TONE设置"), {Two_Tone_Block_Region});
+    Add_Page<FIVE_TONE_FORM>(Slot_Five_Tone, QT_TRANSLATE_NOOP("MainWindow", "5-TONE设置"), {Five_Tone_Block_Region});
+    Add_Page<BLUETOOTH_FORM>(Slot_Bluetooth, QT_TRANSLATE_NOOP("MainWindow", "蓝牙设置"), {Settings_Block_Region});
 
+    // The stack holds every slot; a slot this editor has no page for stays empty.
     for (int slot = 0; slot < Slot_Count; ++slot) {
-        QWidget* page = nullptr;
-        switch (slot) {
-        case Slot_Audio: page = m_sounds; break;
-        case Slot_Keys: page = m_shortcuts; break;
-        case Slot_Bluetooth: page = m_bluetooth; break;
-        case Slot_Aprs: page = m_aprs; break;
-        case Slot_Dtmf: page = m_dtmf; break;
-        case Slot_Two_Tone: page = m_twoTone; break;
-        case Slot_Five_Tone: page = m_fiveTone; break;
-        case Slot_Fm_Radio: page = m_fmRadio; break;
-        default: page = new QWidget(this); break; // a page this editor does not have
-        }
-        ui->stackedWidget->addWidget(page);
+        const Page_Entry* entry = Entry_At(Page_Slot(slot));
+        ui->stackedWidget->addWidget(entry ? entry->Page : new QWidget(this));
     }
     Build_Navigation_Tree();
     Build_No_Data_Notice();
@@ -142,11 +157,6 @@ MainWindow::MainWindow(QWidget* parent, Start_Up startUp)
 
 MainWindow::~MainWindow() = default;
 
-QWidget* MainWindow::Page_Widget(Page_Slot slot) const
-{
-    return ui->stackedWidget->widget(slot);
-}
-
 QWidget* MainWindow::Page_At(Page_Slot slot) const
 {
     // Building a page changes nothing a caller can tell from having had it
@@ -155,76 +165,49 @@ QWidget* MainWindow::Page_At(Page_Slot slot) const
     return ui->stackedWidget->widget(slot);
 }
 
-namespace {
-
-// Builds `page` if it is not built yet and gives it what it would hold had it
-// been built at start: made, then translated once more as every page was at
-// start (the table headers of two pages take their fonts from that pass),
-// then the values of the last decode all, if any.
-template <class Page>
-bool Build_With_Values(Page* page, DATA_FILE_READ_WRITE* decoded)
-{
-    if (page->Is_Built())
-        return false;
-    page->Build_Page();
-    page->RetranslatePage();
-    if (decoded)
-        page->Set_Windows_Data_From_SP_Read(decoded);
-    return true;
-}
-
-// Decodes `page` now if it is built; a page not built yet takes the values
-// when it is built.
-template <class Page>
-void Decode_If_Built(Page* page, DATA_FILE_READ_WRITE* image)
-{
-    if (page->Is_Built())
-        page->Set_Windows_Data_From_SP_Read(image);
-}
-
-} // namespace
-
+// A page is built the first time it is needed and then holds what it would
+// had it been built at start: made, translated once more as every page was at
+// start (the table headers of two pages take their fonts from that pass), and
+// given the values of the last decode all; a page the image holds no data
+// for shows none.
 void MainWindow::Build_Page(Page_Slot slot)
 {
-    DATA_FILE_READ_WRITE* decoded = m_lastDecoded.get();
-    bool built = false;
-    switch (slot) {
-    case Slot_Audio: built = Build_With_Values(m_sounds, decoded); break;
-    case Slot_Keys: built = Build_With_Values(m_shortcuts, decoded); break;
-    case Slot_Bluetooth: built = Build_With_Values(m_bluetooth, decoded); break;
-    case Slot_Aprs: built = Build_With_Values(m_aprs, decoded); break;
-    case Slot_Dtmf: built = Build_With_Values(m_dtmf, decoded); break;
-    case Slot_Two_Tone: built = Build_With_Values(m_twoTone, decoded); break;
-    case Slot_Five_Tone: built = Build_With_Values(m_fiveTone, decoded); break;
-    case Slot_Fm_Radio: built = Build_With_Values(m_fmRadio, decoded); break;
-    default: break;
-    }
-    // A page the image holds no data for shows none, as if built all along.
-    if (built && Page_Without_Data(slot))
-        Clear_Page_Widgets(Page_Widget(slot));
+    const Page_Entry* entry = Entry_At(slot);
+    if (!entry || entry->Is_Built())
+        return;
+    entry->Build();
+    entry->Retranslate();
+    if (m_lastDecoded)
+        entry->Decode(m_lastDecoded.get());
+    if (Page_Without_Data(slot))
+        Clear_Page_Widgets(entry->Page);
     if (All_Pages_Built())
         m_lastDecoded.reset();
 }
 
 bool MainWindow::All_Pages_Built() const
 {
-    return m_sounds->Is_Built() && m_shortcuts->Is_Built() && m_bluetooth->Is_Built() && m_aprs->Is_Built()
-        && m_dtmf->Is_Built() && m_twoTone->Is_Built() && m_fiveTone->Is_Built() && m_fmRadio->Is_Built();
+    return std::all_of(m_pages.begin(), m_pages.end(), [](const Page_Entry& entry) { return entry.Is_Built(); });
 }
 
 void MainWindow::Build_All_Pages()
 {
-    for (int slot = 0; slot < Slot_Count; ++slot)
-        Build_Page(Page_Slot(slot));
+    for (const Page_Entry& entry : m_pages)
+        Build_Page(entry.Slot);
 }
 
 void MainWindow::Build_Navigation_Tree()
 {
+    // The tree lists the pages in the order of their slots.
+    std::vector<const Page_Entry*> pages;
+    for (const Page_Entry& entry : m_pages)
+        pages.push_back(&entry);
+    std::sort(pages.begin(), pages.end(), [](const Page_Entry* a, const Page_Entry* b) { return a->Slot < b->Slot; });
     ui->treeWidget->clear();
-    for (const Tree_Entry& entry : Tree_Entries) {
+    for (const Page_Entry* entry : pages) {
         auto* item = new QTreeWidgetItem(ui->treeWidget);
-        item->setText(0, tr(entry.Title));
-        item->setData(0, Qt::UserRole, int(entry.Slot));
+        item->setText(0, tr(entry->Title));
+        item->setData(0, Qt::UserRole, int(entry->Slot));
     }
     ui->treeWidget->setCurrentItem(ui->treeWidget->topLevelItem(0));
 }
@@ -257,15 +240,11 @@ void MainWindow::Decode_All_Pages()
         m_lastDecoded.reset();
     else
         m_lastDecoded = std::make_unique<DATA_FILE_READ_WRITE>(*image);
-    // Fixed order: audio, keys, FM radio, APRS, DTMF, 2-tone, 5-tone, Bluetooth.
-    Decode_If_Built(m_sounds, image);
-    Decode_If_Built(m_shortcuts, image);
-    Decode_If_Built(m_fmRadio, image);
-    Decode_If_Built(m_aprs, image);
-    Decode_If_Built(m_dtmf, image);
-    Decode_If_Built(m_twoTone, image);
-    Decode_If_Built(m_fiveTone, image);
-    Decode_If_Built(m_bluetooth, image);
+    // A page not built yet takes the values when it is built.
+    for (const Page_Entry& entry : m_pages) {
+        if (entry.Is_Built())
+            entry.Decode(image);
+    }
     Mark_Pages_Without_Data();
 }
 
@@ -275,34 +254,16 @@ void MainWindow::Encode_All_Pages()
     Build_All_Pages();
     DATA_FILE_READ_WRITE* image = m_image.get();
     // A page whose regions the image lacks has nothing to write.
-    if (Holds_Page(Slot_Audio))
-        m_sounds->Get_Windows_Data_To_SP_Write(image);
-    if (Holds_Page(Slot_Keys))
-        m_shortcuts->Get_Windows_Data_To_SP_Write(image);
-    if (Holds_Page(Slot_Fm_Radio))
-        m_fmRadio->Get_Windows_Data_To_SP_Write(image);
-    if (Holds_Page(Slot_Aprs))
-        m_aprs->Get_Windows_Data_To_SP_Write(image);
-    if (Holds_Page(Slot_Dtmf))
-        m_dtmf->Get_Windows_Data_To_SP_Write(image);
-    if (Holds_Page(Slot_Two_Tone))
-        m_twoTone->Get_Windows_Data_To_SP_Write(image);
-    if (Holds_Page(Slot_Five_Tone))
-        m_fiveTone->Get_Windows_Data_To_SP_Write(image);
-    if (Holds_Page(Slot_Bluetooth))
-        m_bluetooth->Get_Windows_Data_To_SP_Write(image);
+    for (const Page_Entry& entry : m_pages) {
+        if (Holds_Page(entry))
+            entry.Encode(image);
+    }
 }
 
 void MainWindow::Retranslate_All_Pages()
 {
-    m_sounds->RetranslatePage();
-    m_shortcuts->RetranslatePage();
-    m_fmRadio->RetranslatePage();
-    m_aprs->RetranslatePage();
-    m_dtmf->RetranslatePage();
-    m_twoTone->RetranslatePage();
-    m_fiveTone->RetranslatePage();
-    m_bluetooth->RetranslatePage();
+    for (const Page_Entry& entry : m_pages)
+        entry.Retranslate();
 }
 
 bool MainWindow::Decode_All_From_File(const QString& path)
@@ -374,8 +335,10 @@ void MainWindow::Get_Windows_Data_To_SP_Write(const QString& path)
 void MainWindow::Retranslate_Shell()
 {
     ui->retranslateUi(this);
-    for (int i = 0; i < ui->treeWidget->topLevelItemCount(); ++i)
-        ui->treeWidget->topLevelItem(i)->setText(0, tr(Tree_Entries[i].Title));
+    for (int i = 0; i < ui->treeWidget->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = ui->treeWidget->topLevelItem(i);
+        item->setText(0, tr(Entry_At(Page_Slot(item->data(0, Qt::UserRole).toInt()))->Title));
+    }
     ui->action_Chinese->setChecked(m_language == QLatin1String("CHINESE"));
     ui->action_English->setChecked(m_language != QLatin1String("CHINESE"));
     const QString title = tr("KESTREL 写频软件");
@@ -537,20 +500,21 @@ void MainWindow::on_action_English_triggered()
 
 // ---- pages without data -------------------------------------------------------
 
-bool MainWindow::Holds_Page(Page_Slot slot) const
+bool MainWindow::Holds_Page(const Page_Entry& entry) const
 {
-    return Image_Holds_Page(*m_image, slot);
+    return Image_Holds_Regions(*m_image, entry.Regions);
 }
 
 bool MainWindow::Page_Without_Data(Page_Slot slot) const
 {
-    return !Page_Widget(slot)->isEnabledTo(ui->stackedWidget);
+    const Page_Entry* entry = Entry_At(slot);
+    return entry && !entry->Page->isEnabledTo(ui->stackedWidget);
 }
 
 void MainWindow::Mark_Pages_Without_Data()
 {
-    for (const Tree_Entry& entry : Tree_Entries)
-        Page_Widget(entry.Slot)->setEnabled(Holds_Page(entry.Slot));
+    for (const Page_Entry& entry : m_pages)
+        entry.Page->setEnabled(Holds_Page(entry));
     Clear_Pages_Without_Data();
     Update_No_Data_Notice();
 }
@@ -559,18 +523,19 @@ void MainWindow::Clear_Pages_Without_Data()
 {
     // A decoder fills the widgets even from a missing region; what it shows
     // there is not in the file.
-    for (const Tree_Entry& entry : Tree_Entries) {
+    for (const Page_Entry& entry : m_pages) {
         if (Page_Without_Data(entry.Slot))
-            Clear_Page_Widgets(Page_Widget(entry.Slot));
+            Clear_Page_Widgets(entry.Page);
     }
 }
 
 void MainWindow::Report_Pages_Without_Data(const QString& path)
 {
     QStringList titles;
-    for (const Tree_Entry& entry : Tree_Entries) {
-        if (Page_Without_Data(entry.Slot))
-            titles.append(tr(entry.Title));
+    for (int i = 0; i < ui->treeWidget->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = ui->treeWidget->topLevelItem(i);
+        if (Page_Without_Data(Page_Slot(item->data(0, Qt::UserRole).toInt())))
+            titles.append(item->text(0));
     }
     if (!titles.isEmpty())
         Report(tr("文件 %1 中没有以下页面的数据，这些页面已清空并停用：\n%2")

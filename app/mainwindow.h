@@ -1,22 +1,18 @@
 #pragma once
 
+#include "image/image_regions.h"
+
 #include <QMainWindow>
 #include <QString>
 #include <QTranslator>
 #include <QTreeWidgetItem>
 #include <functional>
+#include <initializer_list>
 #include <memory>
+#include <vector>
 
 class DATA_FILE_READ_WRITE;
 class QLabel;
-class SOUNDS_SETTING_FORM;
-class SHORTCUTS_SETTING_FORM;
-class BLUETOOTH_FORM;
-class FM_RADIO_FORM;
-class DTMF_FORM;
-class TWO_TONE_FORM;
-class FIVE_TONE_FORM;
-class APRS_FORM;
 
 namespace Ui {
 class MainWindow;
@@ -85,11 +81,15 @@ private slots:
     void on_treeWidget_currentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
 
 private:
+    struct Page_Entry;
+    template <class Page>
+    void Add_Page(Page_Slot slot, const char* title, std::initializer_list<Image_Region::Region> regions);
+    const Page_Entry* Entry_At(Page_Slot slot) const;
+
     bool Decode_All_From_File(const QString& path);
     bool Encode_All_To_File(const QString& path);
     void Decode_All_Pages();
     void Encode_All_Pages();
-    void Write_Shell_Blocks();
     void Retranslate_All_Pages();
     void Build_Page(Page_Slot slot);
     void Build_All_Pages();
@@ -103,9 +103,7 @@ private:
     QString Ask_Save_Path();
 
     // Pages whose regions the image lacks: cleared, disabled and not encoded.
-    // The page in the stack, built or not.
-    QWidget* Page_Widget(Page_Slot slot) const;
-    bool Holds_Page(Page_Slot slot) const;
+    bool Holds_Page(const Page_Entry& entry) const;
     bool Page_Without_Data(Page_Slot slot) const;
     void Mark_Pages_Without_Data();
     void Clear_Pages_Without_Data();
@@ -123,12 +121,6 @@ private:
     QString m_currentFile;
     QLabel* m_noDataNotice = nullptr;
 
-    SOUNDS_SETTING_FORM* m_sounds = nullptr;
-    SHORTCUTS_SETTING_FORM* m_shortcuts = nullptr;
-    BLUETOOTH_FORM* m_bluetooth = nullptr;
-    FM_RADIO_FORM* m_fmRadio = nullptr;
-    DTMF_FORM* m_dtmf = nullptr;
-    TWO_TONE_FORM* m_twoTone = nullptr;
-    FIVE_TONE_FORM* m_fiveTone = nullptr;
-    APRS_FORM* m_aprs = nullptr;
+    // The editor's pages, in the fixed order of decode all and encode all.
+    std::vector<Page_Entry> m_pages;
 };

@@ -1,7 +1,6 @@
 #include "app/page_presence.h"
 
 #include "image/data_file_read_write.h"
-#include "image/image_regions.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -10,42 +9,13 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 
-namespace {
-
-using namespace Image_Region;
-
-// The regions each page decodes and encodes (unused places are empty).
-struct Page_Regions
+bool Image_Holds_Regions(const DATA_FILE_READ_WRITE& image, const QVector<Image_Region::Region>& regions)
 {
-    MainWindow::Page_Slot Slot;
-    Region Regions[4];
-};
-constexpr Page_Regions Page_Regions_Table[] = {
-    {MainWindow::Slot_Audio, {Settings_Block_Region}},
-    {MainWindow::Slot_Keys, {Settings_Block_Region}},
-    {MainWindow::Slot_Bluetooth, {Settings_Block_Region}},
-    {MainWindow::Slot_Fm_Radio,
-     {Settings_Block_Region, Work_Mode_Block_Region, Fm_Channel_Table_Region, Fm_Channel_Flags_Region}},
-    {MainWindow::Slot_Aprs, {Aprs_Block_Region}},
-    {MainWindow::Slot_Dtmf, {Dtmf_Block_Region}},
-    {MainWindow::Slot_Two_Tone, {Two_Tone_Block_Region}},
-    {MainWindow::Slot_Five_Tone, {Five_Tone_Block_Region}},
-};
-
-} // namespace
-
-bool Image_Holds_Page(const DATA_FILE_READ_WRITE& image, MainWindow::Page_Slot slot)
-{
-    for (const Page_Regions& page : Page_Regions_Table) {
-        if (page.Slot != slot)
-            continue;
-        for (const Region& region : page.Regions) {
-            if (region.Size > 0 && !image.Holds(region.Addr, region.Size))
-                return false;
-        }
-        return true;
+    for (const Image_Region::Region& region : regions) {
+        if (!image.Holds(region.Addr, region.Size))
+            return false;
     }
-    return false;
+    return true;
 }
 
 void Clear_Page_Widgets(QWidget* page)

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "app/mainwindow.h"
+#include "image/image_regions.h"
+
+#include <QVector>
 
 class DATA_FILE_READ_WRITE;
 class QWidget;
 
-// Whether the image holds every region the page in `slot` decodes and
-// encodes. A slot without a page of this editor holds no regions: false.
-bool Image_Holds_Page(const DATA_FILE_READ_WRITE& image, MainWindow::Page_Slot slot);
+// Whether the image holds every one of `regions` whole.
+bool Image_Holds_Regions(const DATA_FILE_READ_WRITE& image, const QVector<Image_Region::Region>& regions);
 
 // Empties every data widget of `page` without running its slots: line edits
 // and table cells get an empty text, combo boxes no current item, check
