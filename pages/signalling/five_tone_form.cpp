@@ -176,8 +176,11 @@ void FIVE_TONE_FORM::Set_Line_Edit_Validators()
         }
         Apply_Field_Rule(edit, edit == ui->lineEdit_3 ? ownId : code);
         // Once left, a code shows what it is stored as: a-f in upper case.
-        Show_Stored_Form_When_Left(edit, [field](const QString& text) {
-            return Five_Tone_Field_Text(field, Five_Tone_Field_Hex(field, text));
+        // Its own digits are read back, so the field stands at offset 0.
+        Five_Tone_Field alone = field;
+        alone.Offset = 0;
+        Show_Stored_Form_When_Left(edit, [alone](const QString& text) {
+            return Five_Tone_Field_Text(alone, Five_Tone_Field_Hex(alone, text));
         });
     }
 }
