@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/aprs/aprs_codec.h"
+#include "widgets/byte_row.h"
 #include "widgets/page_build.h"
 
 #include <QPointer>
@@ -47,6 +48,7 @@ private slots:
     void on_tableWidget_itemChanged(QTableWidgetItem* item);
 
 private:
+    void Bind_Rows();
     void Set_Line_Edit_Validators();
     void APRS_Table_Init();
     void Refresh_Symbol_Picture();
@@ -78,8 +80,9 @@ private:
 
     std::unique_ptr<Ui::APRS_FORM> ui;
     bool m_built = false;
-    // Widgets of the block's one-byte fields, in the order of Aprs_Codec::Byte_Fields().
-    QVector<QWidget*> Byte_Field_Widgets;
+    // The page's byte table: every field of the block but the transmit
+    // channels, in the order the decoder shows them.
+    QVector<Byte_Row> m_rows;
 
     QStringList SYMBOL_TABLE_StringList;
     QStringList SYMBOL_StringList;
