@@ -1,5 +1,6 @@
 #pragma once
 
+#include "widgets/byte_row.h"
 #include "widgets/page_build.h"
 
 #include <QPointer>
@@ -85,6 +86,7 @@ private:
 
     std::unique_ptr<Ui::TWO_TONE_FORM> ui;
     bool m_built = false;
+    QVector<Byte_Row> m_settingRows;
 
     QStringList TONE_TIME_StringList;
     QStringList INTERVAL_TIME_StringList;
