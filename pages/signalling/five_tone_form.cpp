@@ -175,9 +175,6 @@ void FIVE_TONE_FORM::Build_Page()
         return;
     m_built = true;
     ui->setupUi(this);
-    FillComboLists();
-    for (int standard = 0; standard < Five_Tone_Standard_Count; ++standard)
-        Five_Tone_Standard_Table[standard] = Five_Tone_Standard_Row(standard);
     // The panel's edits for the table columns: digits 0-9, A-F, tone length,
     // group-call digit, repeat digit.
     m_panelEdits = {ui->lineEdit_4,  ui->lineEdit_5,  ui->lineEdit_6,  ui->lineEdit_7,  ui->lineEdit_8,
@@ -185,6 +182,9 @@ void FIVE_TONE_FORM::Build_Page()
                     ui->lineEdit_15, ui->lineEdit_14, ui->lineEdit_19, ui->lineEdit_20, ui->lineEdit_16,
                     ui->lineEdit_18, ui->lineEdit_13, ui->lineEdit_21, ui->lineEdit_22};
     Bind_Rows();
+    FillComboLists();
+    for (int standard = 0; standard < Five_Tone_Standard_Count; ++standard)
+        Five_Tone_Standard_Table[standard] = Five_Tone_Standard_Row(standard);
     Set_Line_Edit_Validators();
 }
 
