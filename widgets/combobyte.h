@@ -6,7 +6,8 @@
 class QComboBox;
 
 // How a combo box travels as one byte of a region: the index of its current
-// item, plus an optional offset (the FM mode byte stores index + 5).
+// item, plus an optional offset (the FM mode byte stores index + 5). The
+// combo-index rows (byte_kind.h) read and store their bytes through these.
 
 // Makes the stored byte (two digits at `pos` of `region`, either case;
 // malformed digits read as 0) minus `offset` the current index, without a
@@ -16,7 +17,3 @@ void Set_Combo_From_Byte(QComboBox* combo, QStringView region, int pos, int offs
 // The two upper-case digits to store for `combo`. A box with no current item
 // could not show its byte, so the byte goes back exactly as `storedHex` held it.
 QString Combo_Byte_Hex(const QComboBox* combo, QStringView storedHex, int offset = 0);
-
-// Replaces the byte at byte offset `byteOffset` of `region` with the byte of
-// `combo` (see Combo_Byte_Hex). Does nothing when the region is too short.
-void Put_Combo_Byte(QString& region, int byteOffset, const QComboBox* combo, int offset = 0);

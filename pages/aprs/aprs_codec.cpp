@@ -67,51 +67,6 @@ const QString& Entry_Or_First(const QStringList& list, int index)
 
 } // namespace
 
-const QVector<Byte_Field>& Byte_Fields()
-{
-    static const QVector<Byte_Field> fields = {
-        {0x06, Byte_Kind::Index, "comboBox_1"},  // own SSID
-        {0x07, Byte_Kind::Index, "comboBox_3"},  // symbol table
-        {0x08, Byte_Kind::Index, "comboBox_4"},  // symbol
-        {0x09, Byte_Kind::Flag, "checkBox_7"},   // A-band decoding (hidden row)
-        {0x0A, Byte_Kind::Flag, "checkBox_8"},   // B-band decoding (hidden row)
-        {0x0B, Byte_Kind::Flag, "checkBox_9"},   // MIC-E
-        {0x0C, Byte_Kind::Flag, "checkBox_10"},  // position
-        {0x0D, Byte_Kind::Flag, "checkBox_11"},  // weather
-        {0x0E, Byte_Kind::Flag, "checkBox_12"},  // object
-        {0x0F, Byte_Kind::Flag, "checkBox_13"},  // item
-        {0x10, Byte_Kind::Flag, "checkBox_14"},  // status
-        {0x11, Byte_Kind::Flag, "checkBox_15"},  // other
-        {0x12, Byte_Kind::Index, "comboBox_32"}, // pop-up times, same seven kinds
-        {0x13, Byte_Kind::Index, "comboBox_33"},
-        {0x14, Byte_Kind::Index, "comboBox_34"},
-        {0x15, Byte_Kind::Index, "comboBox_35"},
-        {0x16, Byte_Kind::Index, "comboBox_36"},
-        {0x17, Byte_Kind::Index, "comboBox_37"},
-        {0x18, Byte_Kind::Index, "comboBox_38"},
-        {0x19, Byte_Kind::Flag, "checkBox_39"},  // bells, same seven kinds
-        {0x1A, Byte_Kind::Flag, "checkBox_40"},
-        {0x1B, Byte_Kind::Flag, "checkBox_41"},
-        {0x1C, Byte_Kind::Flag, "checkBox_42"},
-        {0x1D, Byte_Kind::Flag, "checkBox_43"},
-        {0x1E, Byte_Kind::Flag, "checkBox_44"},
-        {0x1F, Byte_Kind::Flag, "checkBox_45"},
-        {0x20, Byte_Kind::Flag, "checkBox_46"},  // CRC check
-        {0x27, Byte_Kind::Index, "comboBox_5"},  // target SSID
-        {0xC8, Byte_Kind::Index, "comboBox_31"}, // transmit channel
-        {0xC9, Byte_Kind::Index, "comboBox_6"},  // beacon type
-        {0xCA, Byte_Kind::Index, "comboBox_7"},  // manual transmit mode
-        {0xCB, Byte_Kind::Index, "comboBox_8"},  // beacon timer
-        {0xE4, Byte_Kind::Index, "comboBox_14"}, // altitude unit
-        {0xE5, Byte_Kind::Index, "comboBox_9"},  // transmit preamble
-        {0xE6, Byte_Kind::Index, "comboBox_10"}, // transmit end delay
-        {0xE7, Byte_Kind::Flag, "checkBox_47"},  // side tone
-        {0xE8, Byte_Kind::Index, "comboBox_11"}, // manual transmit interval
-        {0xE9, Byte_Kind::Index, "comboBox_15"}, // manual transmit band
-    };
-    return fields;
-}
-
 QString Utf8_Hex_Within(const QString& text, int maxBytes)
 {
     QByteArray bytes = text.toUtf8();
@@ -191,6 +146,26 @@ quint32 Altitude_To_Word(const QString& text, bool feet)
     return quint32(qint32(Truncate_To_Int32(millimetres)));
 }
 
+Position Position_From_Field(QStringView hex)
+{
+    return Position_From_Word(Hex_Le_Or_Zero(hex, 0, 4));
+}
+
+QString Position_Field_Hex(const QString& text, int hemisphere)
+{
+    return Le_To_Hex(Position_To_Word(text, hemisphere), 4) + Le_To_Hex(Position_Scale_Value, 4);
+}
+
+QString Altitude_From_Field(QStringView hex, bool feet)
+{
+    return Altitude_From_Word(Hex_Le_Or_Zero(hex, 0, 4), feet);
+}
+
+QString Altitude_Field_Hex(const QString& text, bool feet)
+{
+    return Le_To_Hex(Altitude_To_Word(text, feet), 4) + Le_To_Hex(Altitude_Scale_Value, 4);
+}
+
 // ---- digipeater path ------------------------------------------------------------
 
 QString Path_From_Hex(QStringView hex)
@@ -251,6 +226,13 @@ Path_Hex Path_To_Hex(const QString& text)
         ++path.Count;
     }
     return path;
+}
+
+QString Path_Field_Hex(const QString& text, QStringView stored)
+{
+    const Path_Hex path = Path_To_Hex(text);
+    const QString hex = Byte_To_Hex(path.Count) + path.Entries;
+    return hex + stored.mid(hex.size()).toString();
 }
 
 QString Stored_Position_Text(const QString& text)

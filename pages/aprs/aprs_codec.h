@@ -5,17 +5,17 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
-#include <QVector>
 
 // The byte layout of APRS_Block and the conversions between its fields and
 // the texts the APRS page shows. Nothing here touches a widget: the page's
 // decoder and encoder share these rules, and tests call them directly.
 namespace Aprs_Codec {
 
-constexpr int Block_Addr = Image_Region::Aprs_Block_Addr; // 0x15500
-constexpr int Block_Size = Image_Region::Aprs_Block_Size; // 1024
+constexpr int Block_Addr = Image_Region::Aprs_Block_Addr;
+constexpr int Block_Size = Image_Region::Aprs_Block_Size;
 
-// Block offsets of the fields that are not single bytes.
+// Block offsets of the fields that are not single bytes. The single bytes (a
+// list index or a switch each) stand in the page's byte table.
 constexpr int Own_Callsign = 0x00;
 constexpr int Target_Callsign = 0x21;
 constexpr int Callsign_Size = 6;
@@ -23,40 +23,25 @@ constexpr int Channel_Table = 0x28;
 constexpr int Channel_Record_Size = 10;
 constexpr int Channel_Count = 8;
 constexpr int Latitude = 0xCC;
-constexpr int Latitude_Scale = 0xD0;
 constexpr int Longitude = 0xD4;
-constexpr int Longitude_Scale = 0xD8;
 constexpr int Altitude = 0xDC;
-constexpr int Altitude_Scale = 0xE0;
 constexpr int Path_Count = 0xFF;
-constexpr int Path_Entries = 0x100;
 constexpr int Path_Entry_Size = 7;
 constexpr int Path_Max_Entries = 8;
 constexpr int Comment = 0x200;
 constexpr int Comment_Size = 64;
 
-// Constants the radio expects beside the position and altitude words.
+// A position or altitude field: the 32-bit little-endian word, then the
+// constant the radio expects beside it (also 32-bit little-endian).
+constexpr int Word_Field_Size = 8;
 constexpr quint32 Position_Scale_Value = 100000;
 constexpr quint32 Altitude_Scale_Value = 1000;
 
+// The path field: the count byte, then the eight entry slots.
+constexpr int Path_Field_Size = 1 + Path_Max_Entries * Path_Entry_Size;
+
 // The unit byte (0xE4) is the altitude unit list's index: 0 feet, 1 metres.
 constexpr int Altitude_Unit_Feet = 0;
-
-// One-byte fields: a combo box's current index or a check box's state.
-enum class Byte_Kind { Index, Flag };
-
-struct Byte_Field
-{
-    int Offset;
-    Byte_Kind Kind;
-    const char* Widget; // objectName on the page's form
-};
-
-// Every one-byte field of the block, in the order the decoder applies them:
-// the symbol table (0x07) comes before the symbol (0x08), since a change of
-// table relabels the symbol list, and the altitude unit (0xE4) is among them
-// so that it is set before the altitude is shown.
-const QVector<Byte_Field>& Byte_Fields();
 
 // Callsign field (6 bytes): ASCII text left-aligned, 0xFF after the text.
 // Reading drops every 0xFF byte; writing pads with 0xFF and never cuts a
@@ -80,6 +65,13 @@ quint32 Position_To_Word(const QString& text, int hemisphere);
 QString Altitude_From_Word(quint32 word, bool feet);
 quint32 Altitude_To_Word(const QString& text, bool feet);
 
+// The same for the whole field (word and constant): read from its digits,
+// and its 16 digits for a text.
+Position Position_From_Field(QStringView hex);
+QString Position_Field_Hex(const QString& text, int hemisphere);
+QString Altitude_From_Field(QStringView hex, bool feet);
+QString Altitude_Field_Hex(const QString& text, bool feet);
+
 // Digipeater path. `hex` holds the count byte (0xFF) and the eight entry
 // slots behind it (0x100 to 0x137): 57 bytes.
 QString Path_From_Hex(QStringView hex);
@@ -91,6 +83,9 @@ struct Path_Hex
 };
 // At most eight entries; names of up to 6 bytes padded with 0x00, then the SSID.
 Path_Hex Path_To_Hex(const QString& text);
+// The path field's digits for a text: the count, the entries, and the slots
+// behind them as `stored` holds them.
+QString Path_Field_Hex(const QString& text, QStringView stored);
 
 // What a position, altitude or path text reads back as once stored: the
 // text such a field shows when its edit is done.

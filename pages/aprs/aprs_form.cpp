@@ -4,7 +4,6 @@
 #include "image/hex_text.h"
 #include "pages/aprs/aprs_lists.h"
 #include "ui_aprs_form.h"
-#include "widgets/combobyte.h"
 #include "widgets/customdoublevalidator.h"
 #include "widgets/customitemdelegrate.h"
 #include "widgets/field_validator.h"
@@ -49,12 +48,7 @@ void APRS_FORM::Build_Page()
     m_built = true;
     Init_Aprs_Symbol_Resources();
     ui->setupUi(this);
-
-    for (const Byte_Field& field : Byte_Fields()) {
-        QWidget* widget = findChild<QWidget*>(QLatin1String(field.Widget));
-        Q_ASSERT(widget);
-        Byte_Field_Widgets.append(widget);
-    }
+    Bind_Rows();
 
     // The A- and B-band decoding rows stay hidden; their bytes still pass
     // through the page.
@@ -76,6 +70,90 @@ void APRS_FORM::Build_Page()
 }
 
 APRS_FORM::~APRS_FORM() = default;
+
+void APRS_FORM::Bind_Rows()
+{
+    const Byte_Kind<QComboBox> index = Combo_Index_Byte();
+    const Byte_Kind<QCheckBox> on = Switch_Byte();
+    const Byte_Kind<QLineEdit> callsign
+        = Text_Field(Callsign_From_Hex, [](const QString& text, int) { return Callsign_To_Hex(text); });
+    const Byte_Kind<QLineEdit> comment
+        = Text_Field(Comment_From_Hex, [](const QString& text, int) { return Comment_To_Hex(text); });
+    const Byte_Kind<QLineEdit> path{
+        [](QLineEdit* edit, QStringView hex) { Show_Stored_Text(edit, Path_From_Hex(hex)); },
+        [](QLineEdit* edit, QStringView stored, int) { return Path_Field_Hex(edit->text(), stored); }};
+    // A position with its hemisphere box (0 N/E, 1 S/W).
+    const auto position = [](QComboBox* hemisphere) {
+        return Byte_Kind<QLineEdit>{[hemisphere](QLineEdit* edit, QStringView hex) {
+                                        const Position position = Position_From_Field(hex);
+                                        hemisphere->setCurrentIndex(position.Hemisphere);
+                                        edit->setText(position.Text);
+                                    },
+                                    [hemisphere](QLineEdit* edit, QStringView, int) {
+                                        return Position_Field_Hex(edit->text(), hemisphere->currentIndex());
+                                    }};
+    };
+    // The altitude in the unit its box shows.
+    QComboBox* unit = ui->comboBox_14;
+    const Byte_Kind<QLineEdit> altitude{
+        [unit](QLineEdit* edit, QStringView hex) {
+            edit->setText(Altitude_From_Field(hex, unit->currentIndex() == Altitude_Unit_Feet));
+        },
+        [unit](QLineEdit* edit, QStringView, int) {
+            return Altitude_Field_Hex(edit->text(), unit->currentIndex() == Altitude_Unit_Feet);
+        }};
+
+    // In the order the decoder shows them: the symbol table (0x07) comes
+    // before the symbol (0x08), since a change of table relabels the symbol
+    // list, and the altitude unit (0xE4) before the altitude.
+    m_rows = {
+        {Own_Callsign, Callsign_Size, callsign, ui->lineEdit_1},
+        {0x06, 1, index, ui->comboBox_1},  // own SSID
+        {0x07, 1, index, ui->comboBox_3},  // symbol table
+        {0x08, 1, index, ui->comboBox_4},  // symbol
+        {0x09, 1, on, ui->checkBox_7},     // A-band decoding (hidden row)
+        {0x0A, 1, on, ui->checkBox_8},     // B-band decoding (hidden row)
+        {0x0B, 1, on, ui->checkBox_9},     // MIC-E
+        {0x0C, 1, on, ui->checkBox_10},    // position
+        {0x0D, 1, on, ui->checkBox_11},    // weather
+        {0x0E, 1, on, ui->checkBox_12},    // object
+        {0x0F, 1, on, ui->checkBox_13},    // item
+        {0x10, 1, on, ui->checkBox_14},    // status
+        {0x11, 1, on, ui->checkBox_15},    // other
+        {0x12, 1, index, ui->comboBox_32}, // pop-up times, same seven kinds
+        {0x13, 1, index, ui->comboBox_33},
+        {0x14, 1, index, ui->comboBox_34},
+        {0x15, 1, index, ui->comboBox_35},
+        {0x16, 1, index, ui->comboBox_36},
+        {0x17, 1, index, ui->comboBox_37},
+        {0x18, 1, index, ui->comboBox_38},
+        {0x19, 1, on, ui->checkBox_39},    // bells, same seven kinds
+        {0x1A, 1, on, ui->checkBox_40},
+        {0x1B, 1, on, ui->checkBox_41},
+        {0x1C, 1, on, ui->checkBox_42},
+        {0x1D, 1, on, ui->checkBox_43},
+        {0x1E, 1, on, ui->checkBox_44},
+        {0x1F, 1, on, ui->checkBox_45},
+        {0x20, 1, on, ui->checkBox_46},    // CRC check
+        {0x27, 1, index, ui->comboBox_5},  // target SSID
+        {0xC8, 1, index, ui->comboBox_31}, // transmit channel
+        {0xC9, 1, index, ui->comboBox_6},  // beacon type
+        {0xCA, 1, index, ui->comboBox_7},  // manual transmit mode
+        {0xCB, 1, index, ui->comboBox_8},  // beacon timer
+        {0xE4, 1, index, ui->comboBox_14}, // altitude unit
+        {0xE5, 1, index, ui->comboBox_9},  // transmit preamble
+        {0xE6, 1, index, ui->comboBox_10}, // transmit end delay
+        {0xE7, 1, on, ui->checkBox_47},    // side tone
+        {0xE8, 1, index, ui->comboBox_11}, // manual transmit interval
+        {0xE9, 1, index, ui->comboBox_15}, // manual transmit band
+        {Target_Callsign, Callsign_Size, callsign, ui->lineEdit_3},
+        {Latitude, Word_Field_Size, position(ui->comboBox_13), ui->lineEdit_5},
+        {Longitude, Word_Field_Size, position(ui->comboBox_12), ui->lineEdit_4},
+        {Altitude, Word_Field_Size, altitude, ui->lineEdit_6},
+        {Path_Count, Path_Field_Size, path, ui->lineEdit_23},
+        {Comment, Comment_Size, comment, ui->lineEdit_24},
+    };
+}
 
 void APRS_FORM::RetranslatePage()
 {
@@ -163,18 +241,9 @@ void APRS_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_T
         Read_Wirte_Temp_File->Read_String_From_Ram_File(Block_Addr, Block_Size).toUpper();
     const QStringView block(Aprs_Settings_String);
 
-    Show_Stored_Text(ui->lineEdit_1, Callsign_From_Hex(block.mid(2 * Own_Callsign)));
-    // The symbol table precedes the symbol: its change relabels the symbol
-    // list before the symbol index is applied.
-    const QVector<Byte_Field>& fields = Byte_Fields();
-    for (int i = 0; i < fields.size(); ++i) {
-        const int pos = 2 * fields[i].Offset;
-        if (auto* combo = qobject_cast<QComboBox*>(Byte_Field_Widgets[i]))
-            Set_Combo_From_Byte(combo, block, pos);
-        else if (auto* check = qobject_cast<QCheckBox*>(Byte_Field_Widgets[i]))
-            check->setChecked(Hex_Byte_Or_Zero(block, pos) != 0);
-    }
-    Show_Stored_Text(ui->lineEdit_3, Callsign_From_Hex(block.mid(2 * Target_Callsign)));
+    // The rows first: the fields, the symbol table before the symbol and the
+    // altitude unit before the altitude.
+    Show_Rows(m_rows, block);
 
     // The table's change handling runs for every cell written: the frequency
     // is normalised and the tone rule applied; the tone value comes last.
@@ -187,19 +256,6 @@ void APRS_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_T
             Set_Cell_Text(row, column, cells[column]);
     }
 
-    const Position latitude = Position_From_Word(Hex_Le_Or_Zero(block, 2 * Latitude, 4));
-    ui->comboBox_13->setCurrentIndex(latitude.Hemisphere);
-    ui->lineEdit_5->setText(latitude.Text);
-    const Position longitude = Position_From_Word(Hex_Le_Or_Zero(block, 2 * Longitude, 4));
-    ui->comboBox_12->setCurrentIndex(longitude.Hemisphere);
-    ui->lineEdit_4->setText(longitude.Text);
-    // The unit byte is among the one-byte fields above, so it is set by now.
-    ui->lineEdit_6->setText(Altitude_From_Word(Hex_Le_Or_Zero(block, 2 * Altitude, 4),
-                                               ui->comboBox_14->currentIndex() == Altitude_Unit_Feet));
-
-    Show_Stored_Text(ui->lineEdit_23,
-                     Path_From_Hex(block.mid(2 * Path_Count, 2 * (1 + Path_Max_Entries * Path_Entry_Size))));
-    Show_Stored_Text(ui->lineEdit_24, Comment_From_Hex(block.mid(2 * Comment, 2 * Comment_Size)));
 }
 
 // ---- encoder ----------------------------------------------------------------------
@@ -212,15 +268,7 @@ void APRS_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Te
         return; // no whole block to patch: write nothing
     QString& text = Aprs_Settings_String;
 
-    Replace_Hex_Field(text, Own_Callsign, Callsign_Size, Callsign_To_Hex(ui->lineEdit_1->text()));
-    const QVector<Byte_Field>& fields = Byte_Fields();
-    for (int i = 0; i < fields.size(); ++i) {
-        if (auto* combo = qobject_cast<QComboBox*>(Byte_Field_Widgets[i]))
-            Put_Combo_Byte(text, fields[i].Offset, combo);
-        else if (auto* check = qobject_cast<QCheckBox*>(Byte_Field_Widgets[i]))
-            Replace_Hex_Field(text, fields[i].Offset, 1, Byte_To_Hex(check->isChecked() ? 1 : 0));
-    }
-    Replace_Hex_Field(text, Target_Callsign, Callsign_Size, Callsign_To_Hex(ui->lineEdit_3->text()));
+    Store_Rows(m_rows, text);
 
     const Aprs_Codec::Channel_Lists lists = Channel_Lists();
     for (int row = 0; row < Channel_Count; ++row) {
@@ -230,25 +278,6 @@ void APRS_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Te
         Replace_Hex_Field(text, Channel_Table + Channel_Record_Size * row, Channel_Record_Size,
                           Channel_Hex_From_Cells(cells, lists));
     }
-
-    Replace_Hex_Field(text, Latitude, 4,
-                      Le_To_Hex(Position_To_Word(ui->lineEdit_5->text(), ui->comboBox_13->currentIndex()), 4));
-    Replace_Hex_Field(text, Latitude_Scale, 4, Le_To_Hex(Position_Scale_Value, 4));
-    Replace_Hex_Field(text, Longitude, 4,
-                      Le_To_Hex(Position_To_Word(ui->lineEdit_4->text(), ui->comboBox_12->currentIndex()), 4));
-    Replace_Hex_Field(text, Longitude_Scale, 4, Le_To_Hex(Position_Scale_Value, 4));
-    Replace_Hex_Field(text, Altitude, 4,
-                      Le_To_Hex(Altitude_To_Word(ui->lineEdit_6->text(),
-                                                 ui->comboBox_14->currentIndex() == Altitude_Unit_Feet),
-                                4));
-    Replace_Hex_Field(text, Altitude_Scale, 4, Le_To_Hex(Altitude_Scale_Value, 4));
-
-    // Entry slots behind the new count keep what the image held.
-    const Path_Hex path = Path_To_Hex(ui->lineEdit_23->text());
-    Replace_Hex_Field(text, Path_Count, 1, Byte_To_Hex(path.Count));
-    Replace_Hex_Field(text, Path_Entries, Path_Entry_Size * path.Count, path.Entries);
-
-    Replace_Hex_Field(text, Comment, Comment_Size, Comment_To_Hex(ui->lineEdit_24->text()));
 
     Read_Wirte_Temp_File->Write_String_To_Ram_File(Block_Addr, text);
 }

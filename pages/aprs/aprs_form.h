@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/aprs/aprs_codec.h"
+#include "widgets/byte_row.h"
 #include "widgets/page_build.h"
 
 #include <QStringList>
@@ -46,6 +47,7 @@ private slots:
     void on_tableWidget_itemChanged(QTableWidgetItem* item);
 
 private:
+    void Bind_Rows();
     void Set_Line_Edit_Validators();
     void APRS_Table_Init();
     void Refresh_Symbol_Picture();
@@ -63,8 +65,9 @@ private:
     bool m_built = false;
     // The transmit-channel table; all but its frequency cells are chosen in a combo box.
     std::unique_ptr<Table_Editor> m_channels;
-    // Widgets of the block's one-byte fields, in the order of Aprs_Codec::Byte_Fields().
-    QVector<QWidget*> Byte_Field_Widgets;
+    // The page's byte table: every field of the block but the transmit
+    // channels, in the order the decoder shows them.
+    QVector<Byte_Row> m_rows;
 
     QStringList SYMBOL_TABLE_StringList;
     QStringList SYMBOL_StringList;

@@ -4,7 +4,6 @@
 #include "image/data_file_read_write.h"
 #include "image/image_regions.h"
 #include "pages/fm/fm_codec.h"
-#include "widgets/combobyte.h"
 #include "widgets/field_validator.h"
 
 #include <QDebug>
@@ -13,18 +12,6 @@
 using namespace Fm_Codec;
 
 namespace {
-
-// Row k's fields on the form: the name field is lineEdit (row 0) or
-// lineEdit_(2k+1), the frequency field lineEdit_(2k+2).
-QString Name_Field_Object_Name(int channel)
-{
-    return channel == 0 ? QStringLiteral("lineEdit") : QStringLiteral("lineEdit_%1").arg(2 * channel + 1);
-}
-
-QString Frequency_Field_Object_Name(int channel)
-{
-    return QStringLiteral("lineEdit_%1").arg(2 * channel + 2);
-}
 
 // Changes the text only when it differs, so a field that already holds the
 // text keeps its cursor.
@@ -43,7 +30,7 @@ bool Is_Channel(int channel)
 
 FM_RADIO_FORM::FM_RADIO_FORM(QWidget* parent, Page_Build build)
     : QWidget(parent)
-    , ui(new Ui::FM_RADIO_FORM)
+    , ui(std::make_unique<Ui::FM_RADIO_FORM>())
 {
     if (build == Page_Build::Now)
         Build_Page();
@@ -56,19 +43,73 @@ void FM_RADIO_FORM::Build_Page()
     m_built = true;
     ui->setupUi(this);
     ui->retranslateUi(this);
-    for (int k = 0; k < Channel_Count; ++k) {
-        m_frequencyFields.append(findChild<QLineEdit*>(Frequency_Field_Object_Name(k)));
-        m_nameFields.append(findChild<QLineEdit*>(Name_Field_Object_Name(k)));
-        Q_ASSERT(m_frequencyFields.last() && m_nameFields.last());
+    Bind_Rows();
+    for (QLineEdit* name : m_nameFields) {
         // Any characters, as many as the name's 24 bytes of UTF-8 take.
-        Apply_Field_Rule(m_nameFields.last(), Field_Rule(QString(), Field_Rule::Storage::Utf8, Record::Name.Size));
+        Apply_Field_Rule(name, Field_Rule(QString(), Field_Rule::Storage::Utf8, Record::Name.Size));
     }
     FillComboLists();
 }
 
-FM_RADIO_FORM::~FM_RADIO_FORM()
+FM_RADIO_FORM::~FM_RADIO_FORM() = default;
+
+void FM_RADIO_FORM::Bind_Rows()
 {
-    delete ui;
+    m_settingsRows = {{On_Off_Byte.Offset, On_Off_Byte.Size, Combo_Index_Byte(), ui->comboBox_1}};
+
+    // A stored frequency that is not valid shows the default one.
+    const Byte_Kind<QLineEdit> vfo{[](QLineEdit* edit, QStringView hex) {
+                                       const QString text = Frequency_Text_From_Hex(hex);
+                                       edit->setText(text.isEmpty() ? Default_Frequency_Text() : text);
+                                   },
+                                   [](QLineEdit* edit, QStringView, int) { return Frequency_Hex(edit->text()); }};
+    m_workModeRows = {
+        {Mode_Byte.Offset, Mode_Byte.Size, Combo_Index_Byte(Mode_Byte_Offset), ui->comboBox_2},
+        {Vfo_Frequency.Offset, Vfo_Frequency.Size, vfo, ui->lineEdit_65},
+    };
+
+    // Channel k: frequency field and name field.
+    const struct {
+        QLineEdit* Frequency;
+        QLineEdit* Name;
+    } channels[Channel_Count] = {
+        {ui->lineEdit_2, ui->lineEdit},
+        {ui->lineEdit_4, ui->lineEdit_3},
+        {ui->lineEdit_6, ui->lineEdit_5},
+        {ui->lineEdit_8, ui->lineEdit_7},
+        {ui->lineEdit_10, ui->lineEdit_9},
+        {ui->lineEdit_12, ui->lineEdit_11},
+        {ui->lineEdit_14, ui->lineEdit_13},
+        {ui->lineEdit_16, ui->lineEdit_15},
+        {ui->lineEdit_18, ui->lineEdit_17},
+        {ui->lineEdit_20, ui->lineEdit_19},
+        {ui->lineEdit_22, ui->lineEdit_21},
+        {ui->lineEdit_24, ui->lineEdit_23},
+        {ui->lineEdit_26, ui->lineEdit_25},
+        {ui->lineEdit_28, ui->lineEdit_27},
+        {ui->lineEdit_30, ui->lineEdit_29},
+        {ui->lineEdit_32, ui->lineEdit_31},
+        {ui->lineEdit_34, ui->lineEdit_33},
+        {ui->lineEdit_36, ui->lineEdit_35},
+        {ui->lineEdit_38, ui->lineEdit_37},
+        {ui->lineEdit_40, ui->lineEdit_39},
+        {ui->lineEdit_42, ui->lineEdit_41},
+        {ui->lineEdit_44, ui->lineEdit_43},
+        {ui->lineEdit_46, ui->lineEdit_45},
+        {ui->lineEdit_48, ui->lineEdit_47},
+        {ui->lineEdit_50, ui->lineEdit_49},
+        {ui->lineEdit_52, ui->lineEdit_51},
+        {ui->lineEdit_54, ui->lineEdit_53},
+        {ui->lineEdit_56, ui->lineEdit_55},
+        {ui->lineEdit_58, ui->lineEdit_57},
+        {ui->lineEdit_60, ui->lineEdit_59},
+        {ui->lineEdit_62, ui->lineEdit_61},
+        {ui->lineEdit_64, ui->lineEdit_63},
+    };
+    for (const auto& channel : channels) {
+        m_frequencyFields.append(channel.Frequency);
+        m_nameFields.append(channel.Name);
+    }
 }
 
 void FM_RADIO_FORM::RetranslatePage()
@@ -96,13 +137,9 @@ void FM_RADIO_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wir
     qDebug() << "FM_RADIO_FORM::Set_Windows_Data_From_SP_Read";
     using namespace Image_Region;
 
-    const QString settings = Read_Wirte_Temp_File->Read_String_From_Ram_File(Settings_Block_Addr, Settings_Block_Size);
-    Set_Combo_From_Byte(ui->comboBox_1, settings, On_Off_Byte.Pos());
-
-    const QString workMode = Read_Wirte_Temp_File->Read_String_From_Ram_File(Work_Mode_Block_Addr, Work_Mode_Block_Size);
-    Set_Combo_From_Byte(ui->comboBox_2, workMode, Mode_Byte.Pos(), Mode_Byte_Offset);
-    const QString vfo = Frequency_Text_From_Hex(QStringView(workMode).mid(Vfo_Frequency.Pos(), Vfo_Frequency.Chars()));
-    ui->lineEdit_65->setText(vfo.isEmpty() ? Default_Frequency_Text() : vfo);
+    Show_Rows(m_settingsRows, Read_Wirte_Temp_File->Read_String_From_Ram_File(Settings_Block_Addr, Settings_Block_Size));
+    Show_Rows(m_workModeRows,
+              Read_Wirte_Temp_File->Read_String_From_Ram_File(Work_Mode_Block_Addr, Work_Mode_Block_Size));
 
     CHANNEL_USE_FLAG_LIST = Read_Wirte_Temp_File->Read_String_From_Ram_File(Fm_Channel_Flags_Addr, Fm_Channel_Flags_Size);
     qDebug().noquote() << "CHANNEL_USE_FLAG_LIST" << CHANNEL_USE_FLAG_LIST;
@@ -120,7 +157,7 @@ void FM_RADIO_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirt
     // box could not show goes back as it was found.
     QString settings = Read_Wirte_Temp_File->Read_String_From_Ram_File(Settings_Block_Addr, Settings_Block_Size);
     if (settings.size() == 2 * Settings_Block_Size) {
-        Put_Combo_Byte(settings, On_Off_Byte.Offset, ui->comboBox_1);
+        Store_Rows(m_settingsRows, settings);
         settings = settings.toUpper();
         Read_Wirte_Temp_File->Write_String_To_Ram_File(Settings_Block_Addr, settings);
     }
@@ -128,11 +165,7 @@ void FM_RADIO_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirt
     on_lineEdit_65_editingFinished();
     QString workMode = Read_Wirte_Temp_File->Read_String_From_Ram_File(Work_Mode_Block_Addr, Work_Mode_Block_Size);
     if (workMode.size() == 2 * Work_Mode_Block_Size) {
-        const QString index = Combo_Byte_Hex(ui->comboBox_2, QStringView(workMode).mid(Mode_Byte.Pos(), Mode_Byte.Chars()),
-                                             Mode_Byte_Offset);
-        qDebug().noquote() << "Index_String = " + index;
-        workMode.replace(Mode_Byte.Pos(), Mode_Byte.Chars(), index);
-        workMode.replace(Vfo_Frequency.Pos(), Vfo_Frequency.Chars(), Frequency_Hex(ui->lineEdit_65->text()));
+        Store_Rows(m_workModeRows, workMode);
         workMode = workMode.toUpper();
         Read_Wirte_Temp_File->Write_String_To_Ram_File(Work_Mode_Block_Addr, workMode);
     }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "widgets/byte_row.h"
 #include "widgets/page_build.h"
 
 #include <QString>
 #include <QStringList>
 #include <QVector>
 #include <QWidget>
+
+#include <memory>
 
 class DATA_FILE_READ_WRITE;
 class QLineEdit;
@@ -117,11 +120,15 @@ private slots:
 
 private:
     void FillComboLists();
+    void Bind_Rows();
     void Frequency_Row_Finished(int channel);
     void Name_Row_Finished(int channel);
 
-    Ui::FM_RADIO_FORM* ui;
+    std::unique_ptr<Ui::FM_RADIO_FORM> ui;
     bool m_built = false;
+    // The receiver's bytes in the settings and work-mode blocks.
+    QVector<Byte_Row> m_settingsRows;
+    QVector<Byte_Row> m_workModeRows;
     QStringList ON_OFF_StringList;
     QStringList FM_MODE_StringList;
     // The 16 digits of the in-use flag region as last read; the channel

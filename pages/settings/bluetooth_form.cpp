@@ -20,35 +20,37 @@ void BLUETOOTH_FORM::Build_Page()
         return;
     m_built = true;
     ui->setupUi(this);
+    Bind_Rows();
     RetranslatePage();
 }
 
 BLUETOOTH_FORM::~BLUETOOTH_FORM() = default;
 
-QList<Settings_Combo_Row> BLUETOOTH_FORM::Combo_Rows() const
+void BLUETOOTH_FORM::Bind_Rows()
 {
     using namespace Settings_Block::Bluetooth;
+    const Byte_Kind<QComboBox> index = Combo_Index_Byte();
     // The rows on screen run 64, 66, 65, 68, 67: the widget numbers follow
     // the screen, not the bytes.
-    return {
-        {On_Off, ui->comboBox_0},
-        {Own_Mic_Control, ui->comboBox_2},
-        {Own_Speaker_Control, ui->comboBox_1},
-        {Bt_Mic_Gain, ui->comboBox_4},
-        {Bt_Speaker_Gain, ui->comboBox_3},
+    m_rows = {
+        {On_Off, 1, index, ui->comboBox_0},
+        {Own_Mic_Control, 1, index, ui->comboBox_2},
+        {Own_Speaker_Control, 1, index, ui->comboBox_1},
+        {Bt_Mic_Gain, 1, index, ui->comboBox_4},
+        {Bt_Speaker_Gain, 1, index, ui->comboBox_3},
     };
 }
 
 void BLUETOOTH_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
 {
     qDebug() << "BLUETOOTH_FORM::Set_Windows_Data_From_SP_Read";
-    Decode_Settings_Rows(Read_Wirte_Temp_File, Combo_Rows());
+    Decode_Settings_Rows(Read_Wirte_Temp_File, m_rows);
 }
 
 void BLUETOOTH_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
 {
     qDebug() << "BLUETOOTH_FORM::Get_Windows_Data_To_SP_Write";
-    Encode_Settings_Rows(Read_Wirte_Temp_File, Combo_Rows());
+    Encode_Settings_Rows(Read_Wirte_Temp_File, m_rows);
 }
 
 void BLUETOOTH_FORM::RetranslatePage()

@@ -34,12 +34,13 @@ public:
     void RetranslatePage();
 
 private:
-    // The page's byte layout, shared by decoder and encoder.
-    QList<Settings_Combo_Row> Combo_Rows() const;
+    // The page's byte table, shared by decoder and encoder; made with the widgets.
+    void Bind_Rows();
     void FillComboLists();
 
     std::unique_ptr<Ui::BLUETOOTH_FORM> ui;
     bool m_built = false;
+    QVector<Byte_Row> m_rows;
     QStringList OFF_ON_StringList;
     QStringList BT_MIC_GAIN_StringList;
     QStringList BT_SPEAKER_GAIN_StringList;

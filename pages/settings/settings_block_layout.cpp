@@ -1,22 +1,6 @@
 #include "pages/settings/settings_block_layout.h"
 
-#include "image/hex_text.h"
-
 #include <QCoreApplication>
-
-namespace Settings_Block {
-
-bool Read_Switch_Byte(QStringView region, int byte)
-{
-    return Hex_Byte_Or_Zero(region, 2 * byte) != 0;
-}
-
-void Put_Switch_Byte(QString& region, int byte, bool on)
-{
-    Replace_Hex_Field(region, byte, 1, on ? QStringLiteral("01") : QStringLiteral("00"));
-}
-
-} // namespace Settings_Block
 
 namespace Settings_Lists {
 

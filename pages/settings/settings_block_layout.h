@@ -5,11 +5,10 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <QStringView>
 
 // The audio, key and Bluetooth pages' share of the settings block: one byte
-// per setting (a list index, or 0/1 for a switch), byte n at block address
-// + n. The block is read and written whole, so the bytes of other pages pass
+// per setting (a list index, or a switch: on for any value but 0, stored as
+// 01 or 00), byte n at block address + n. The block is read and written whole, so the bytes of other pages pass
 // through unchanged.
 namespace Settings_Block {
 
@@ -64,11 +63,6 @@ inline bool Is_Whole_Region(const QString& region)
 {
     return region.size() == Hex_Size;
 }
-
-// A switch byte: any value other than 0 is on. Malformed digits read as 0.
-bool Read_Switch_Byte(QStringView region, int byte);
-// Stores a switch as 01 or 00; does nothing when the region is too short.
-void Put_Switch_Byte(QString& region, int byte, bool on);
 
 } // namespace Settings_Block
 

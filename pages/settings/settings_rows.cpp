@@ -2,31 +2,21 @@
 
 #include "image/data_file_read_write.h"
 #include "pages/settings/settings_block_layout.h"
-#include "widgets/combobyte.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 
-void Decode_Settings_Rows(const DATA_FILE_READ_WRITE* image, const QList<Settings_Combo_Row>& combos,
-                          const QList<Settings_Switch_Row>& switches)
+void Decode_Settings_Rows(const DATA_FILE_READ_WRITE* image, const QVector<Byte_Row>& rows)
 {
     const QString region = image->Read_String_From_Ram_File(Settings_Block::Addr, Settings_Block::Size);
-    for (const Settings_Switch_Row& row : switches)
-        row.Check->setChecked(Settings_Block::Read_Switch_Byte(region, row.Byte));
-    for (const Settings_Combo_Row& row : combos)
-        Set_Combo_From_Byte(row.Combo, region, 2 * row.Byte);
+    Show_Rows(rows, region);
 }
 
-void Encode_Settings_Rows(DATA_FILE_READ_WRITE* image, const QList<Settings_Combo_Row>& combos,
-                          const QList<Settings_Switch_Row>& switches)
+void Encode_Settings_Rows(DATA_FILE_READ_WRITE* image, const QVector<Byte_Row>& rows)
 {
     QString region = image->Read_String_From_Ram_File(Settings_Block::Addr, Settings_Block::Size);
     if (!Settings_Block::Is_Whole_Region(region))
         return;
-    for (const Settings_Switch_Row& row : switches)
-        Settings_Block::Put_Switch_Byte(region, row.Byte, row.Check->isChecked());
-    for (const Settings_Combo_Row& row : combos)
-        Put_Combo_Byte(region, row.Byte, row.Combo);
+    Store_Rows(rows, region);
     region = region.toUpper();
     image->Write_String_To_Ram_File(Settings_Block::Addr, region);
 }

@@ -20,39 +20,41 @@ void SHORTCUTS_SETTING_FORM::Build_Page()
         return;
     m_built = true;
     ui->setupUi(this);
+    Bind_Rows();
     ui->retranslateUi(this);
     FillComboLists();
 }
 
 SHORTCUTS_SETTING_FORM::~SHORTCUTS_SETTING_FORM() = default;
 
-QList<Settings_Combo_Row> SHORTCUTS_SETTING_FORM::Combo_Rows() const
+void SHORTCUTS_SETTING_FORM::Bind_Rows()
 {
     using namespace Settings_Block::Keys;
+    const Byte_Kind<QComboBox> index = Combo_Index_Byte();
     // The lock group's second row (type) carries the higher widget number.
-    return {
-        {Side_Key_1_Short, ui->comboBox_1},
-        {Side_Key_1_Long, ui->comboBox_2},
-        {Side_Key_2_Short, ui->comboBox_3},
-        {Side_Key_2_Long, ui->comboBox_4},
-        {Top_Key_Short, ui->comboBox_5},
-        {Top_Key_Long, ui->comboBox_6},
-        {Auto_Lock, ui->comboBox_7},
-        {Lock_Type, ui->comboBox_9},
-        {Lock_Delay, ui->comboBox_8},
+    m_rows = {
+        {Side_Key_1_Short, 1, index, ui->comboBox_1},
+        {Side_Key_1_Long, 1, index, ui->comboBox_2},
+        {Side_Key_2_Short, 1, index, ui->comboBox_3},
+        {Side_Key_2_Long, 1, index, ui->comboBox_4},
+        {Top_Key_Short, 1, index, ui->comboBox_5},
+        {Top_Key_Long, 1, index, ui->comboBox_6},
+        {Auto_Lock, 1, index, ui->comboBox_7},
+        {Lock_Type, 1, index, ui->comboBox_9},
+        {Lock_Delay, 1, index, ui->comboBox_8},
     };
 }
 
 void SHORTCUTS_SETTING_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
 {
     qDebug() << "SHORTCUTS_SETTING_FORM::Set_Windows_Data_From_SP_Read";
-    Decode_Settings_Rows(Read_Wirte_Temp_File, Combo_Rows());
+    Decode_Settings_Rows(Read_Wirte_Temp_File, m_rows);
 }
 
 void SHORTCUTS_SETTING_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
 {
     qDebug() << "SHORTCUTS_SETTING_FORM::Get_Windows_Data_To_SP_Write";
-    Encode_Settings_Rows(Read_Wirte_Temp_File, Combo_Rows());
+    Encode_Settings_Rows(Read_Wirte_Temp_File, m_rows);
 }
 
 void SHORTCUTS_SETTING_FORM::RetranslatePage()

@@ -34,11 +34,12 @@ public:
     void FillComboLists();
 
 private:
-    // The page's byte layout, shared by decoder and encoder.
-    QList<Settings_Combo_Row> Combo_Rows() const;
+    // The page's byte table, shared by decoder and encoder; made with the widgets.
+    void Bind_Rows();
 
     std::unique_ptr<Ui::SHORTCUTS_SETTING_FORM> ui;
     bool m_built = false;
+    QVector<Byte_Row> m_rows;
     QStringList KEY_SHORT_PRESS_StringList;
     QStringList KEY_LONG_PRESS_StringList;
     QStringList AUTO_LOCK_StringList;

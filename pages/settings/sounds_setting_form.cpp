@@ -20,6 +20,7 @@ void SOUNDS_SETTING_FORM::Build_Page()
         return;
     m_built = true;
     ui->setupUi(this);
+    Bind_Rows();
     ui->retranslateUi(this);
     FillComboLists();
 
@@ -38,45 +39,40 @@ void SOUNDS_SETTING_FORM::Build_Page()
 
 SOUNDS_SETTING_FORM::~SOUNDS_SETTING_FORM() = default;
 
-QList<Settings_Combo_Row> SOUNDS_SETTING_FORM::Combo_Rows() const
+void SOUNDS_SETTING_FORM::Bind_Rows()
 {
     using namespace Settings_Block::Audio;
-    return {
-        {Voice_Type, ui->comboBox_3},
-        {Voice_Volume, ui->comboBox_5},
-        {Key_Beep, ui->comboBox_13},
-        {Low_Battery_Tone, ui->comboBox_11},
-        {Tone_Volume, ui->comboBox_4},
-        {Call_Tone, ui->comboBox_8},
-        {Mic_Gain, ui->comboBox_9},
-        {Power_On_Tone, ui->comboBox_10},
-        {Tx_Timeout_Tone, ui->comboBox_12},
-        {Ai_Sensitivity, ui->comboBox_6},
-        {Ai_Delay, ui->comboBox_7},
-    };
-}
-
-QList<Settings_Switch_Row> SOUNDS_SETTING_FORM::Switch_Rows() const
-{
-    using namespace Settings_Block::Audio;
-    return {
-        {Voice_Announce, ui->checkBox_2},
-        {Tone_Master, ui->checkBox},
-        {Ai_Noise_Reduction, ui->checkBox_6},
-        {Ai_Voice_Control, ui->checkBox_7},
+    const Byte_Kind<QCheckBox> on = Switch_Byte();
+    const Byte_Kind<QComboBox> index = Combo_Index_Byte();
+    m_rows = {
+        {Voice_Announce, 1, on, ui->checkBox_2},
+        {Tone_Master, 1, on, ui->checkBox},
+        {Ai_Noise_Reduction, 1, on, ui->checkBox_6},
+        {Ai_Voice_Control, 1, on, ui->checkBox_7},
+        {Voice_Type, 1, index, ui->comboBox_3},
+        {Voice_Volume, 1, index, ui->comboBox_5},
+        {Key_Beep, 1, index, ui->comboBox_13},
+        {Low_Battery_Tone, 1, index, ui->comboBox_11},
+        {Tone_Volume, 1, index, ui->comboBox_4},
+        {Call_Tone, 1, index, ui->comboBox_8},
+        {Mic_Gain, 1, index, ui->comboBox_9},
+        {Power_On_Tone, 1, index, ui->comboBox_10},
+        {Tx_Timeout_Tone, 1, index, ui->comboBox_12},
+        {Ai_Sensitivity, 1, index, ui->comboBox_6},
+        {Ai_Delay, 1, index, ui->comboBox_7},
     };
 }
 
 void SOUNDS_SETTING_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
 {
     qDebug() << "SOUNDS_SETTING_FORM::Set_Windows_Data_From_SP_Read";
-    Decode_Settings_Rows(Read_Wirte_Temp_File, Combo_Rows(), Switch_Rows());
+    Decode_Settings_Rows(Read_Wirte_Temp_File, m_rows);
 }
 
 void SOUNDS_SETTING_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
 {
     qDebug() << "SOUNDS_SETTING_FORM::Get_Windows_Data_To_SP_Write";
-    Encode_Settings_Rows(Read_Wirte_Temp_File, Combo_Rows(), Switch_Rows());
+    Encode_Settings_Rows(Read_Wirte_Temp_File, m_rows);
 }
 
 void SOUNDS_SETTING_FORM::RetranslatePage()

@@ -37,12 +37,12 @@ public:
     void FillComboLists();
 
 private:
-    // The page's byte layout, shared by decoder and encoder.
-    QList<Settings_Combo_Row> Combo_Rows() const;
-    QList<Settings_Switch_Row> Switch_Rows() const;
+    // The page's byte table, shared by decoder and encoder; made with the widgets.
+    void Bind_Rows();
 
     std::unique_ptr<Ui::SOUNDS_SETTING_FORM> ui;
     bool m_built = false;
+    QVector<Byte_Row> m_rows;
     QStringList VOICE_TYPE_StringList;
     QStringList AI_SENSITIVITY_StringList;
     QStringList AI_DELAY_StringList;

@@ -84,3 +84,13 @@ QString Name_String_Array(const QString& hex)
     }
     return name;
 }
+
+QString Code_Slot_Text(QStringView hex)
+{
+    return Hex_String_To_Code_String(hex.toString());
+}
+
+QString Code_Slot_Hex(const QString& text, int bytes)
+{
+    return Code_String_To_Hex_String(text.left(bytes), bytes);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 // Conversions between a selective-calling code text ("0"-"9", "A"-"D", "*",
 // "#"; E and F are kept when read) and the hex text of its fixed-size slot:
@@ -30,3 +31,8 @@ QString Name_To_Hex_String(const QString& name, int bytes);
 
 // `text` with the ASCII letters a-z in upper case and nothing else changed.
 QString Ascii_Upper(const QString& text);
+
+// A code slot of `bytes` bytes: its text (as Hex_String_To_Code_String
+// reads it), and its digits for a text cut to `bytes` characters.
+QString Code_Slot_Text(QStringView hex);
+QString Code_Slot_Hex(const QString& text, int bytes);

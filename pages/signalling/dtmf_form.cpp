@@ -2,10 +2,8 @@
 #include "ui_dtmf_form.h"
 
 #include "image/data_file_read_write.h"
-#include "image/hex_text.h"
 #include "pages/signalling/code_text.h"
 #include "pages/signalling/dtmf_layout.h"
-#include "widgets/combobyte.h"
 #include "widgets/field_validator.h"
 
 #include <QDebug>
@@ -34,7 +32,7 @@ void Fill_List(QStringList& list, const QStringList& texts, std::initializer_lis
 
 DTMF_FORM::DTMF_FORM(QWidget* parent, Page_Build build)
     : QWidget(parent)
-    , ui(new Ui::DTMF_FORM)
+    , ui(std::make_unique<Ui::DTMF_FORM>())
 {
     if (build == Page_Build::Now)
         Build_Page();
@@ -46,14 +44,64 @@ void DTMF_FORM::Build_Page()
         return;
     m_built = true;
     ui->setupUi(this);
+    Bind_Rows();
     ui->retranslateUi(this);
     FillComboLists();
     Set_Line_Edit_Validators();
 }
 
-DTMF_FORM::~DTMF_FORM()
+DTMF_FORM::~DTMF_FORM() = default;
+
+void DTMF_FORM::Bind_Rows()
 {
-    delete ui;
+    using namespace Dtmf_Layout;
+    const Byte_Kind<QComboBox> index = Combo_Index_Byte();
+    // One byte per character, 0x00 to the end of the slot.
+    const Byte_Kind<QLineEdit> code = Text_Field(Code_Slot_Text, Code_Slot_Hex);
+
+    m_rows = {
+        {Own_Id_Offset, Own_Id_Size, code, ui->lineEdit_3},
+        {Separator_Byte, 1, index, ui->comboBox_2},
+        {Group_Call_Code_Byte, 1, index, ui->comboBox_3},
+        {Dialer_Type_Byte, 1, index, ui->comboBox_13},
+        {Side_Tone_Byte, 1, index, ui->comboBox_7},
+        {Send_Time_Byte, 1, index, ui->comboBox_1},
+        {First_Digit_Time_Byte, 1, index, ui->comboBox_6},
+        {Pre_Carrier_Time_Byte, 1, index, ui->comboBox_8},
+        {Delay_After_Sending_Byte, 1, index, ui->comboBox_9},
+        {D_Code_Pause_Byte, 1, index, ui->comboBox_11},
+        {Ptt_Id_Pause_Byte, 1, index, ui->comboBox_10},
+        {Decode_Response_Byte, 1, index, ui->comboBox_4},
+        {Auto_Reset_Time_Byte, 1, index, ui->comboBox_5},
+        {Ani_Display_Byte, 1, index, ui->comboBox_12},
+        {Kill_Code_Offset, Code_Slot_Size, code, ui->lineEdit_6},
+        {Stun_Code_Offset, Code_Slot_Size, code, ui->lineEdit_7},
+        {Wake_Code_Offset, Code_Slot_Size, code, ui->lineEdit_8},
+    };
+
+    QLineEdit* const memories[Code_Memory_Count] = {
+        ui->lineEdit_40, ui->lineEdit_41, ui->lineEdit_42, ui->lineEdit_43, ui->lineEdit_44, ui->lineEdit_45,
+        ui->lineEdit_46, ui->lineEdit_47, ui->lineEdit_48, ui->lineEdit_49, ui->lineEdit_50, ui->lineEdit_51,
+        ui->lineEdit_52, ui->lineEdit_53, ui->lineEdit_54, ui->lineEdit_55};
+    for (int k = 0; k < Code_Memory_Count; ++k)
+        m_rows.append({Code_Memory_Offset + Code_Slot_Size * k, Code_Slot_Size, code, memories[k]});
+
+    // PTT ID row r: type, begin code, end code.
+    const struct {
+        QComboBox* Type;
+        QLineEdit* Begin;
+        QLineEdit* End;
+    } ptt[Ptt_Id_Row_Count] = {
+        {ui->comboBox_14, ui->lineEdit_56, ui->lineEdit_57}, {ui->comboBox_15, ui->lineEdit_58, ui->lineEdit_59},
+        {ui->comboBox_16, ui->lineEdit_60, ui->lineEdit_61}, {ui->comboBox_17, ui->lineEdit_62, ui->lineEdit_63},
+        {ui->comboBox_18, ui->lineEdit_64, ui->lineEdit_65}, {ui->comboBox_19, ui->lineEdit_66, ui->lineEdit_67},
+        {ui->comboBox_20, ui->lineEdit_68, ui->lineEdit_69}, {ui->comboBox_21, ui->lineEdit_70, ui->lineEdit_71}};
+    for (int r = 0; r < Ptt_Id_Row_Count; ++r) {
+        const int row = Ptt_Id_Offset + Ptt_Id_Row_Size * r;
+        m_rows.append({row, 1, index, ptt[r].Type});
+        m_rows.append({row + 1, Code_Slot_Size, code, ptt[r].Begin});
+        m_rows.append({row + 1 + Code_Slot_Size, Code_Slot_Size, code, ptt[r].End});
+    }
 }
 
 void DTMF_FORM::RetranslatePage()
@@ -115,10 +163,8 @@ void DTMF_FORM::Set_Line_Edit_Validators()
     // Both accept the empty text, so an emptied field still finishes its edit.
     const Field_Rule code(QStringLiteral("^[0-9abcdefABCDEF*#]*$"), Field_Rule::Storage::Single_Byte);
     const Field_Rule digits(QStringLiteral("^[0-9]*$"), Field_Rule::Storage::Single_Byte);
-    for (const Dtmf_Field& field : Dtmf_Block_Fields()) {
-        if (field.Kind != Dtmf_Field_Kind::Code_Text)
-            continue;
-        if (auto* lineEdit = findChild<QLineEdit*>(QLatin1String(field.Widget)))
+    for (const Byte_Row& row : m_rows) {
+        if (auto* lineEdit = qobject_cast<QLineEdit*>(row.Widget))
             Apply_Field_Rule(lineEdit, lineEdit == ui->lineEdit_3 ? digits : code);
     }
 }
@@ -134,20 +180,11 @@ void DTMF_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_T
 {
     qDebug() << "DTMF_FORM::Set_Windows_Data_From_SP_Read";
     // Empty when the image lacks the block: every field then reads as empty
-    // text or index 0.
+    // text or index 0. A text longer than its field takes is cut to the
+    // field's maximum length.
     const QString block
         = Read_Wirte_Temp_File->Read_String_From_Ram_File(Dtmf_Layout::Block_Addr, Dtmf_Layout::Block_Size);
-
-    for (const Dtmf_Field& field : Dtmf_Block_Fields()) {
-        const QLatin1String name(field.Widget);
-        if (field.Kind == Dtmf_Field_Kind::Index_Byte) {
-            if (auto* combo = findChild<QComboBox*>(name))
-                Set_Combo_From_Byte(combo, block, 2 * field.Offset);
-        } else if (auto* lineEdit = findChild<QLineEdit*>(name)) {
-            // A text longer than the field takes is cut to its maximum length.
-            Show_Stored_Text(lineEdit, Hex_String_To_Code_String(block.mid(2 * field.Offset, 2 * field.Width)));
-        }
-    }
+    Show_Rows(m_rows, block);
 }
 
 void DTMF_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
@@ -160,18 +197,9 @@ void DTMF_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Te
     if (block.size() != 2 * Dtmf_Layout::Block_Size)
         return;
 
-    for (const Dtmf_Field& field : Dtmf_Block_Fields()) {
-        const QLatin1String name(field.Widget);
-        if (field.Kind == Dtmf_Field_Kind::Index_Byte) {
-            if (auto* combo = findChild<QComboBox*>(name))
-                Put_Combo_Byte(block, field.Offset, combo);
-        } else if (auto* lineEdit = findChild<QLineEdit*>(name)) {
-            // The text as it stands: the shell finishes the edit in progress
-            // first. Lower-case letters are stored in upper case.
-            const QString code = lineEdit->text().left(field.Width);
-            Replace_Hex_Field(block, field.Offset, field.Width, Code_String_To_Hex_String(code, field.Width));
-        }
-    }
+    // The texts as they stand: the shell finishes the edit in progress first.
+    // Lower-case letters are stored in upper case.
+    Store_Rows(m_rows, block);
 
     block = block.toUpper();
     Read_Wirte_Temp_File->Write_String_To_Ram_File(Dtmf_Layout::Block_Addr, block);

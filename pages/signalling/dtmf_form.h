@@ -1,9 +1,13 @@
 #pragma once
 
+#include "widgets/byte_row.h"
 #include "widgets/page_build.h"
 
 #include <QStringList>
+#include <QVector>
 #include <QWidget>
+
+#include <memory>
 
 class DATA_FILE_READ_WRITE;
 class QComboBox;
@@ -15,7 +19,8 @@ class DTMF_FORM;
 
 // The DTMF page: own ID, basic, encoder and decoder settings, kill, stun and
 // wake codes, 16 code memories and the 8-row PTT ID list, all in the DTMF
-// block of the image (layout in dtmf_layout.h).
+// block of the image (offsets in dtmf_layout.h, the page's byte table in
+// Bind_Rows).
 class DTMF_FORM : public QWidget
 {
     Q_OBJECT
@@ -32,6 +37,9 @@ public:
     void RetranslatePage();
     void FillComboLists();
     void Set_Line_Edit_Validators();
+    // The page's byte table: every field of the block it owns, in the order
+    // its decoder and encoder walk them; empty until the page is built.
+    const QVector<Byte_Row>& Byte_Rows() const { return m_rows; }
 
 private slots:
     void on_lineEdit_3_editingFinished();
@@ -76,9 +84,11 @@ private:
     // it and finished. A plain member, not a slot: only the per-field slots
     // call it.
     void on_Dtmf_Memory_lineEdit_editingFinished(QLineEdit* lineEdit);
+    void Bind_Rows();
 
-    Ui::DTMF_FORM* ui;
+    std::unique_ptr<Ui::DTMF_FORM> ui;
     bool m_built = false;
+    QVector<Byte_Row> m_rows;
 
     QStringList AUTO_RESET_TIME_StringList;
     QStringList DTMF_SEND_TIME_StringList;

@@ -1,18 +1,35 @@
 #pragma once
 
-#include <QString>
-#include <QVector>
+#include "image/image_regions.h"
 
-// Byte layout of the DTMF block (1024 bytes at image address 0x16000) and the
-// rule that brings a typed code to the DTMF digits the block stores. The
-// decoder and the encoder of the DTMF page both walk Dtmf_Block_Fields().
+#include <QString>
+
+// Byte layout of the DTMF block and the rule that brings a typed code to the
+// DTMF digits the block stores. The page's byte table (dtmf_form.cpp) names
+// the widget of each field; codes travel as code slots (code_text.h).
 
 namespace Dtmf_Layout {
-constexpr int Block_Addr = 0x16000;
-constexpr int Block_Size = 1024;
+constexpr int Block_Addr = Image_Region::Dtmf_Block_Addr;
+constexpr int Block_Size = Image_Region::Dtmf_Block_Size;
 
 constexpr int Own_Id_Offset = 0x000;
 constexpr int Own_Id_Size = 8;
+
+// One byte each: the index of a list entry.
+constexpr int Separator_Byte = 0x00A;
+constexpr int Group_Call_Code_Byte = 0x00B;
+constexpr int Dialer_Type_Byte = 0x00C;
+constexpr int Side_Tone_Byte = 0x014;
+constexpr int Send_Time_Byte = 0x015;
+constexpr int First_Digit_Time_Byte = 0x016;
+constexpr int Pre_Carrier_Time_Byte = 0x017;
+constexpr int Delay_After_Sending_Byte = 0x018;
+constexpr int D_Code_Pause_Byte = 0x019;
+constexpr int Ptt_Id_Pause_Byte = 0x01A;
+constexpr int Decode_Response_Byte = 0x01E;
+constexpr int Auto_Reset_Time_Byte = 0x01F;
+constexpr int Ani_Display_Byte = 0x020;
+
 constexpr int Code_Memory_Offset = 0x028;
 constexpr int Code_Memory_Count = 16;
 constexpr int Code_Slot_Size = 24;
@@ -23,25 +40,6 @@ constexpr int Kill_Code_Offset = 0x384;
 constexpr int Stun_Code_Offset = 0x39C;
 constexpr int Wake_Code_Offset = 0x3B4;
 } // namespace Dtmf_Layout
-
-enum class Dtmf_Field_Kind {
-    Index_Byte, // current index of a combo box, one byte
-    Code_Text   // one byte per character, 0x00 to the end of the slot
-};
-
-struct Dtmf_Field
-{
-    const char* Widget; // objectName of the page's widget
-    int Offset;         // byte offset in the block
-    int Width;          // bytes
-    Dtmf_Field_Kind Kind;
-};
-
-// Every field the page owns, in the order the page reads and writes them:
-// own ID, the thirteen index bytes, kill, stun and wake codes, the 16 code
-// memories, then the 8 PTT ID rows (type, begin code, end code). The bytes
-// between the fields are not the page's and are written back as read.
-const QVector<Dtmf_Field>& Dtmf_Block_Fields();
 
 // The code-field rule: upper case, then every "E" becomes "*" and every "F"
 // becomes "#". Nothing is removed and the length stays.

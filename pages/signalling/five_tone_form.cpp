@@ -2,11 +2,10 @@
 
 #include "image/data_file_read_write.h"
 #include "image/hex_text.h"
-#include "image/image_regions.h"
+#include "pages/signalling/code_text.h"
 #include "pages/signalling/five_tone_layout.h"
 #include "pages/signalling/five_tone_lists.h"
 #include "ui_five_tone_form.h"
-#include "widgets/combobyte.h"
 #include "widgets/field_validator.h"
 
 #include <QCheckBox>
@@ -16,8 +15,7 @@
 
 namespace {
 
-constexpr int Block_Addr = Image_Region::Five_Tone_Block_Addr;
-constexpr int Block_Size = Image_Region::Five_Tone_Block_Size;
+using namespace Five_Tone_Layout;
 
 // The lists that change with the language, as source texts.
 const char* const Ptt_Id_Type_Texts[] = {
@@ -49,13 +47,103 @@ const char* const Info_Code_Function_Texts[] = {
     QT_TRANSLATE_NOOP("FIVE_TONE_FORM", "激活"),
 };
 
-// The panel's edits for the table columns: digits 0-9, A-F, tone length,
-// group-call digit, repeat digit.
-const char* const Panel_Edits[Five_Tone_Standard_Columns] = {
-    "lineEdit_4",  "lineEdit_5",  "lineEdit_6",  "lineEdit_7",  "lineEdit_8",  "lineEdit_9",  "lineEdit_10",
-    "lineEdit_11", "lineEdit_12", "lineEdit_17", "lineEdit_15", "lineEdit_14", "lineEdit_19", "lineEdit_20",
-    "lineEdit_16", "lineEdit_18", "lineEdit_13", "lineEdit_21", "lineEdit_22",
+// The widgets of the repeated rows, row by row.
+struct Code_Row_Widgets
+{
+    QComboBox* Standard;
+    QLineEdit* Code;
+    QLineEdit* Name;
 };
+
+struct Ptt_Row_Widgets
+{
+    QComboBox* Type;
+    QComboBox* Standard;
+    QLineEdit* Begin;
+    QLineEdit* End;
+};
+
+struct Info_Row_Widgets
+{
+    QComboBox* Function;
+    QLineEdit* Code;
+};
+
+std::array<Code_Row_Widgets, Code_Row_Count> Code_Rows_Of(const Ui_FIVE_TONE_FORM& ui)
+{
+    return {{
+        {ui.comboBox_30, ui.lineEdit_40, ui.lineEdit_72},
+        {ui.comboBox_31, ui.lineEdit_41, ui.lineEdit_73},
+        {ui.comboBox_32, ui.lineEdit_42, ui.lineEdit_74},
+        {ui.comboBox_33, ui.lineEdit_43, ui.lineEdit_75},
+        {ui.comboBox_34, ui.lineEdit_44, ui.lineEdit_76},
+        {ui.comboBox_35, ui.lineEdit_45, ui.lineEdit_77},
+        {ui.comboBox_36, ui.lineEdit_46, ui.lineEdit_78},
+        {ui.comboBox_37, ui.lineEdit_47, ui.lineEdit_79},
+        {ui.comboBox_38, ui.lineEdit_48, ui.lineEdit_80},
+        {ui.comboBox_39, ui.lineEdit_49, ui.lineEdit_81},
+        {ui.comboBox_40, ui.lineEdit_50, ui.lineEdit_82},
+        {ui.comboBox_41, ui.lineEdit_51, ui.lineEdit_83},
+        {ui.comboBox_42, ui.lineEdit_52, ui.lineEdit_84},
+        {ui.comboBox_43, ui.lineEdit_53, ui.lineEdit_85},
+        {ui.comboBox_44, ui.lineEdit_54, ui.lineEdit_86},
+        {ui.comboBox_45, ui.lineEdit_55, ui.lineEdit_87},
+    }};
+}
+
+std::array<Ptt_Row_Widgets, Ptt_Row_Count> Ptt_Rows_Of(const Ui_FIVE_TONE_FORM& ui)
+{
+    return {{
+        {ui.comboBox_14, ui.comboBox_22, ui.lineEdit_56, ui.lineEdit_57},
+        {ui.comboBox_15, ui.comboBox_23, ui.lineEdit_58, ui.lineEdit_59},
+        {ui.comboBox_16, ui.comboBox_24, ui.lineEdit_60, ui.lineEdit_61},
+        {ui.comboBox_17, ui.comboBox_25, ui.lineEdit_62, ui.lineEdit_63},
+        {ui.comboBox_18, ui.comboBox_26, ui.lineEdit_64, ui.lineEdit_65},
+        {ui.comboBox_19, ui.comboBox_27, ui.lineEdit_66, ui.lineEdit_67},
+        {ui.comboBox_20, ui.comboBox_28, ui.lineEdit_68, ui.lineEdit_69},
+        {ui.comboBox_21, ui.comboBox_29, ui.lineEdit_70, ui.lineEdit_71},
+    }};
+}
+
+std::array<Info_Row_Widgets, Info_Row_Count> Info_Rows_Of(const Ui_FIVE_TONE_FORM& ui)
+{
+    return {{
+        {ui.comboBox_46, ui.lineEdit_88},
+        {ui.comboBox_47, ui.lineEdit_90},
+        {ui.comboBox_48, ui.lineEdit_92},
+        {ui.comboBox_49, ui.lineEdit_94},
+        {ui.comboBox_50, ui.lineEdit_96},
+        {ui.comboBox_51, ui.lineEdit_98},
+        {ui.comboBox_52, ui.lineEdit_100},
+        {ui.comboBox_53, ui.lineEdit_102},
+        {ui.comboBox_54, ui.lineEdit_104},
+        {ui.comboBox_55, ui.lineEdit_106},
+        {ui.comboBox_56, ui.lineEdit_108},
+        {ui.comboBox_57, ui.lineEdit_110},
+        {ui.comboBox_58, ui.lineEdit_112},
+        {ui.comboBox_59, ui.lineEdit_114},
+        {ui.comboBox_60, ui.lineEdit_116},
+        {ui.comboBox_61, ui.lineEdit_118},
+    }};
+}
+
+// The eight decode-digit boxes as one byte, bit 0 the first box.
+Byte_Kind<QCheckBox> Digit_Mask_Byte(const std::array<QCheckBox*, Digit_Mask_Bits>& boxes)
+{
+    return {[boxes](QCheckBox*, QStringView hex) {
+                const int mask = Hex_Byte_Or_Zero(hex, 0);
+                for (int bit = 0; bit < Digit_Mask_Bits; ++bit)
+                    boxes[bit]->setChecked(mask & (1 << bit));
+            },
+            [boxes](QCheckBox*, QStringView, int) {
+                int mask = 0;
+                for (int bit = 0; bit < Digit_Mask_Bits; ++bit) {
+                    if (boxes[bit]->isChecked())
+                        mask |= 1 << bit;
+                }
+                return Byte_To_Hex(mask);
+            }};
+}
 
 template <int N>
 void Fill_Translated(QStringList& list, const char* const (&texts)[N])
@@ -87,32 +175,68 @@ void FIVE_TONE_FORM::Build_Page()
         return;
     m_built = true;
     ui->setupUi(this);
+    // The panel's edits for the table columns: digits 0-9, A-F, tone length,
+    // group-call digit, repeat digit.
+    m_panelEdits = {ui->lineEdit_4,  ui->lineEdit_5,  ui->lineEdit_6,  ui->lineEdit_7,  ui->lineEdit_8,
+                    ui->lineEdit_9,  ui->lineEdit_10, ui->lineEdit_11, ui->lineEdit_12, ui->lineEdit_17,
+                    ui->lineEdit_15, ui->lineEdit_14, ui->lineEdit_19, ui->lineEdit_20, ui->lineEdit_16,
+                    ui->lineEdit_18, ui->lineEdit_13, ui->lineEdit_21, ui->lineEdit_22};
+    Bind_Rows();
     FillComboLists();
     for (int standard = 0; standard < Five_Tone_Standard_Count; ++standard)
         Five_Tone_Standard_Table[standard] = Five_Tone_Standard_Row(standard);
-    Resolve_Field_Widgets();
     Set_Line_Edit_Validators();
 }
 
 FIVE_TONE_FORM::~FIVE_TONE_FORM() = default;
 
-void FIVE_TONE_FORM::Resolve_Field_Widgets()
+void FIVE_TONE_FORM::Bind_Rows()
 {
-    for (const Five_Tone_Field& field : Five_Tone_Fields()) {
-        QWidget* widget = findChild<QWidget*>(field.Widget);
-        Q_ASSERT_X(widget, "FIVE_TONE_FORM", qPrintable(field.Widget));
-        m_fieldWidgets.append(widget);
-    }
-    for (const QString& name : Five_Tone_Mask_Boxes()) {
-        QCheckBox* box = findChild<QCheckBox*>(name);
-        Q_ASSERT(box);
-        m_maskBoxes.append(box);
-    }
-}
+    const Byte_Kind<QComboBox> index = Combo_Index_Byte();
+    const Byte_Kind<QLineEdit> code = Text_Field(Code_Slot_Text, Code_Slot_Hex);
+    const Byte_Kind<QLineEdit> name = Text_Field(Five_Tone_Name_Text, Five_Tone_Name_Hex);
+    // The mask's row stands for all eight boxes; its widget is the first.
+    const Byte_Kind<QCheckBox> mask = Digit_Mask_Byte({ui->checkBox, ui->checkBox_2, ui->checkBox_3, ui->checkBox_4,
+                                                       ui->checkBox_5, ui->checkBox_6, ui->checkBox_7, ui->checkBox_8});
 
-QComboBox* FIVE_TONE_FORM::Combo_Box(int number) const
-{
-    return findChild<QComboBox*>(QStringLiteral("comboBox_%1").arg(number));
+    // In block order.
+    m_rows = {
+        {Own_Id, Own_Id_Size, code, ui->lineEdit_3},
+        {Side_Tone_Byte, 1, index, ui->comboBox_12},
+        {Pre_Carrier_Time_Byte, 1, index, ui->comboBox_9},
+        {End_Delay_Time_Byte, 1, index, ui->comboBox_8},
+        {First_Digit_Time_Byte, 1, index, ui->comboBox_10},
+        {Pause_Code_Byte, 1, index, ui->comboBox_1},
+        {Pause_Code_Length_Byte, 1, index, ui->comboBox_2},
+        {After_Pause_Time_Byte, 1, index, ui->comboBox_3},
+        {Ptt_Id_Pause_Byte, 1, index, ui->comboBox_11},
+        {Decode_Standard_Byte, 1, index, ui->comboBox_4},
+        {Decode_Digit_Mask_Byte, 1, mask, ui->checkBox},
+        {Decode_Response_Byte, 1, index, ui->comboBox_5},
+        {Auto_Reset_Time_Byte, 1, index, ui->comboBox_6},
+        {Ani_Display_Byte, 1, index, ui->comboBox_7},
+    };
+    int base = Code_Rows;
+    for (const Code_Row_Widgets& row : Code_Rows_Of(*ui)) {
+        m_rows.append({base, 1, index, row.Standard});
+        m_rows.append({base + 1, Code_Size, code, row.Code});
+        m_rows.append({base + 1 + Code_Size, Name_Size, name, row.Name});
+        base += Code_Row_Size;
+    }
+    base = Ptt_Rows;
+    for (const Ptt_Row_Widgets& row : Ptt_Rows_Of(*ui)) {
+        m_rows.append({base, 1, index, row.Type});
+        m_rows.append({base + 1, 1, index, row.Standard});
+        m_rows.append({base + 2, Code_Size, code, row.Begin});
+        m_rows.append({base + 2 + Code_Size, Code_Size, code, row.End});
+        base += Ptt_Row_Size;
+    }
+    base = Info_Rows;
+    for (const Info_Row_Widgets& row : Info_Rows_Of(*ui)) {
+        m_rows.append({base, 1, index, row.Function});
+        m_rows.append({base + 1, Code_Size, code, row.Code});
+        base += Info_Row_Size;
+    }
 }
 
 void FIVE_TONE_FORM::FillComboLists()
@@ -120,12 +244,14 @@ void FIVE_TONE_FORM::FillComboLists()
     STANDARD_StringList = Five_Tone_Standard_Names();
     Refill(ui->comboBox_4, STANDARD_StringList);
     Refill(ui->comboBox_13, STANDARD_StringList);
-    for (int number = 22; number <= 45; ++number)
-        Refill(Combo_Box(number), STANDARD_StringList);
+    for (const Ptt_Row_Widgets& row : Ptt_Rows_Of(*ui))
+        Refill(row.Standard, STANDARD_StringList);
+    for (const Code_Row_Widgets& row : Code_Rows_Of(*ui))
+        Refill(row.Standard, STANDARD_StringList);
 
     Fill_Translated(PTT_ID_TYPE_StringList, Ptt_Id_Type_Texts);
-    for (int number = 14; number <= 21; ++number)
-        Refill(Combo_Box(number), PTT_ID_TYPE_StringList);
+    for (const Ptt_Row_Widgets& row : Ptt_Rows_Of(*ui))
+        Refill(row.Type, PTT_ID_TYPE_StringList);
 
     Fill_Translated(SIDE_TONE_StringList, Side_Tone_Texts);
     Refill(ui->comboBox_12, SIDE_TONE_StringList);
@@ -150,8 +276,8 @@ void FIVE_TONE_FORM::FillComboLists()
     Refill(ui->comboBox_6, AUTO_RESET_TIME_StringList);
 
     Fill_Translated(INFO_CODE_FUNCTION_StringList, Info_Code_Function_Texts);
-    for (int number = 46; number <= 61; ++number)
-        Refill(Combo_Box(number), INFO_CODE_FUNCTION_StringList);
+    for (const Info_Row_Widgets& row : Info_Rows_Of(*ui))
+        Refill(row.Function, INFO_CODE_FUNCTION_StringList);
 }
 
 void FIVE_TONE_FORM::Set_Line_Edit_Validators()
@@ -164,22 +290,24 @@ void FIVE_TONE_FORM::Set_Line_Edit_Validators()
     const Field_Rule code(QStringLiteral("^$|^[0-9abcdefABCDEF*#]+$"), Storage::Single_Byte);
     const Field_Rule name(QStringLiteral("^[A-Za-z0-9!\"\"#$%&'()*+,-./<=>?@\\[\\]\\^_`{|}~]+$"), Storage::Single_Byte);
 
-    const QVector<Five_Tone_Field>& fields = Five_Tone_Fields();
-    for (int i = 0; i < fields.size(); ++i) {
-        const Five_Tone_Field& field = fields[i];
-        auto* edit = qobject_cast<QLineEdit*>(m_fieldWidgets[i]);
-        if (!edit)
-            continue;
-        if (field.Kind == Five_Tone_Field_Kind::Name) {
-            Apply_Field_Rule(edit, name);
-            continue;
-        }
-        Apply_Field_Rule(edit, edit == ui->lineEdit_3 ? ownId : code);
-        // Once left, a code shows what it is stored as: a-f in upper case.
-        Show_Stored_Form_When_Left(edit, [field](const QString& text) {
-            return Five_Tone_Field_Text(field, Five_Tone_Field_Hex(field, text));
+    // Once left, a code shows what it is stored as: a-f in upper case.
+    const auto codeField = [](QLineEdit* edit, const Field_Rule& rule, int width) {
+        Apply_Field_Rule(edit, rule);
+        Show_Stored_Form_When_Left(edit, [width](const QString& text) {
+            return Code_Slot_Text(Code_Slot_Hex(text, width));
         });
+    };
+    codeField(ui->lineEdit_3, ownId, Own_Id_Size);
+    for (const Code_Row_Widgets& row : Code_Rows_Of(*ui)) {
+        codeField(row.Code, code, Code_Size);
+        Apply_Field_Rule(row.Name, name);
     }
+    for (const Ptt_Row_Widgets& row : Ptt_Rows_Of(*ui)) {
+        codeField(row.Begin, code, Code_Size);
+        codeField(row.End, code, Code_Size);
+    }
+    for (const Info_Row_Widgets& row : Info_Rows_Of(*ui))
+        codeField(row.Code, code, Code_Size);
 }
 
 void FIVE_TONE_FORM::RetranslatePage()
@@ -196,13 +324,13 @@ void FIVE_TONE_FORM::Show_Standard(int index)
         return;
     const QStringList& row = Five_Tone_Standard_Table[index];
     for (int column = 0; column < Five_Tone_Standard_Columns; ++column)
-        findChild<QLineEdit*>(QLatin1String(Panel_Edits[column]))->setText(row.value(column));
+        m_panelEdits[column]->setText(row.value(column));
 }
 
 void FIVE_TONE_FORM::Clear_Panel()
 {
-    for (const char* edit : Panel_Edits)
-        findChild<QLineEdit*>(QLatin1String(edit))->clear();
+    for (QLineEdit* edit : m_panelEdits)
+        edit->clear();
 }
 
 void FIVE_TONE_FORM::Follow_Standard(int index)
@@ -254,26 +382,7 @@ void FIVE_TONE_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wi
     // Without the whole block every field reads as zero bytes.
     const QStringView block = read.size() == 2 * Block_Size ? QStringView(read) : QStringView();
 
-    const QVector<Five_Tone_Field>& fields = Five_Tone_Fields();
-    for (int i = 0; i < fields.size(); ++i) {
-        const Five_Tone_Field& field = fields[i];
-        QWidget* widget = m_fieldWidgets[i];
-        switch (field.Kind) {
-        case Five_Tone_Field_Kind::Index:
-            Set_Combo_From_Byte(static_cast<QComboBox*>(widget), block, 2 * field.Offset);
-            break;
-        case Five_Tone_Field_Kind::Mask: {
-            const int mask = Hex_Byte_Or_Zero(block, 2 * field.Offset);
-            for (int bit = 0; bit < m_maskBoxes.size(); ++bit)
-                m_maskBoxes[bit]->setChecked(mask & (1 << bit));
-            break;
-        }
-        case Five_Tone_Field_Kind::Code:
-        case Five_Tone_Field_Kind::Name:
-            Show_Stored_Text(static_cast<QLineEdit*>(widget), Five_Tone_Field_Text(field, block));
-            break;
-        }
-    }
+    Show_Rows(m_rows, block);
 
     Page_Data_Ready = true;
     // The panel shows the decode standard. It is filled here as well, since
@@ -293,30 +402,7 @@ void FIVE_TONE_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wir
     if (block.size() != 2 * Block_Size)
         return;
 
-    const QVector<Five_Tone_Field>& fields = Five_Tone_Fields();
-    for (int i = 0; i < fields.size(); ++i) {
-        const Five_Tone_Field& field = fields[i];
-        QWidget* widget = m_fieldWidgets[i];
-        switch (field.Kind) {
-        case Five_Tone_Field_Kind::Index:
-            Put_Combo_Byte(block, field.Offset, static_cast<QComboBox*>(widget));
-            break;
-        case Five_Tone_Field_Kind::Mask: {
-            int mask = 0;
-            for (int bit = 0; bit < m_maskBoxes.size(); ++bit) {
-                if (m_maskBoxes[bit]->isChecked())
-                    mask |= 1 << bit;
-            }
-            Replace_Hex_Field(block, field.Offset, 1, Byte_To_Hex(mask));
-            break;
-        }
-        case Five_Tone_Field_Kind::Code:
-        case Five_Tone_Field_Kind::Name:
-            Replace_Hex_Field(block, field.Offset, field.Width,
-                              Five_Tone_Field_Hex(field, static_cast<QLineEdit*>(widget)->text()));
-            break;
-        }
-    }
+    Store_Rows(m_rows, block);
 
     block = block.toUpper();
     Read_Wirte_Temp_File->Write_String_To_Ram_File(Block_Addr, block);

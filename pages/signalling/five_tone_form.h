@@ -1,16 +1,19 @@
 #pragma once
 
 #include "pages/signalling/five_tone_standards.h"
+#include "widgets/byte_row.h"
 #include "widgets/page_build.h"
 
 #include <QStringList>
 #include <QVector>
 #include <QWidget>
+
+#include <array>
 #include <memory>
 
 class DATA_FILE_READ_WRITE;
-class QCheckBox;
 class QComboBox;
+class QLineEdit;
 class Ui_FIVE_TONE_FORM;
 
 // The 5-tone signalling page: own ID, encoder and decoder settings, 16 code
@@ -37,6 +40,9 @@ public:
     // Sets the form texts and value lists for the installed language; the
     // shell's encode/decode round trip brings the values back.
     void RetranslatePage();
+    // The page's byte table: every field of the block it owns, in block
+    // order; empty until the page is built.
+    const QVector<Byte_Row>& Byte_Rows() const { return m_rows; }
 
 private slots:
     // The reference panel's own selector.
@@ -71,13 +77,12 @@ private slots:
 private:
     void FillComboLists();
     void Set_Line_Edit_Validators();
-    void Resolve_Field_Widgets();
+    void Bind_Rows();
     // Selects `index` in the panel's selector once the page holds data.
     void Follow_Standard(int index);
     // Shows standard `index` in the panel; any other index leaves it alone.
     void Show_Standard(int index);
     void Clear_Panel();
-    QComboBox* Combo_Box(int number) const;
 
     std::unique_ptr<Ui_FIVE_TONE_FORM> ui;
     bool m_built = false;
@@ -96,7 +101,6 @@ private:
     // runs: the standard selectors then leave the panel alone.
     bool Page_Data_Ready = false;
 
-    // The widget of each entry of Five_Tone_Fields(), and the digit boxes.
-    QVector<QWidget*> m_fieldWidgets;
-    QVector<QCheckBox*> m_maskBoxes;
+    QVector<Byte_Row> m_rows;
+    std::array<QLineEdit*, Five_Tone_Standard_Columns> m_panelEdits{};
 };

@@ -1,47 +1,61 @@
 #pragma once
 
+#include "image/image_regions.h"
+
 #include <QString>
-#include <QStringList>
 #include <QStringView>
-#include <QVector>
 
-// Byte layout of Five_Tone_Block (2048 bytes at 0x17000) and the conversions
-// of its fields. One table serves the decoder and the encoder, so both walk
-// the same fields at the same offsets and widths; the bytes between the
-// fields are not the page's and pass through an encode unchanged.
+// Byte layout of Five_Tone_Block and the conversions of its fields. The
+// page's byte table (five_tone_form.cpp) names the widget of each field; the
+// bytes between the fields are not the page's and pass through an encode
+// unchanged. Codes are code slots (code_text.h): one character per byte,
+// 0x00 padding, kept: 0-9, A-F, *, #.
+namespace Five_Tone_Layout {
 
-enum class Five_Tone_Field_Kind {
-    Index, // one byte: the 0-based current index of a combo box
-    Mask,  // one byte: bit i is the (i+1)-th of the eight decode-digit boxes
-    Code,  // one character per byte, 0x00 padding; kept: 0-9, A-F, *, #
-    Name   // like a code, but every byte 0x01-0x7E is kept; the last byte stays 0x00
-};
+constexpr int Block_Addr = Image_Region::Five_Tone_Block_Addr;
+constexpr int Block_Size = Image_Region::Five_Tone_Block_Size;
 
-struct Five_Tone_Field
-{
-    int Offset; // bytes from the start of the block
-    int Width;  // bytes
-    Five_Tone_Field_Kind Kind;
-    QString Widget; // objectName of the widget; for the mask, the first box
-};
+constexpr int Own_Id = 0x000;
+constexpr int Own_Id_Size = 8;
 
-// The page's fields in decode (and encode) order: the header by ascending
-// offset, then the 16 code rows, the 8 PTT ID rows, the 16 information rows.
-const QVector<Five_Tone_Field>& Five_Tone_Fields();
+// Header bytes: the index of a list entry each, but the digit mask.
+constexpr int Side_Tone_Byte = 0x00A;
+constexpr int Pre_Carrier_Time_Byte = 0x00B;
+constexpr int End_Delay_Time_Byte = 0x00C;
+constexpr int First_Digit_Time_Byte = 0x00D;
+constexpr int Pause_Code_Byte = 0x00E;
+constexpr int Pause_Code_Length_Byte = 0x00F;
+constexpr int After_Pause_Time_Byte = 0x010;
+constexpr int Ptt_Id_Pause_Byte = 0x011;
+constexpr int Decode_Standard_Byte = 0x01E;
+constexpr int Decode_Digit_Mask_Byte = 0x01F; // bit i: the (i+1)-th of the eight decode-digit boxes
+constexpr int Decode_Response_Byte = 0x020;
+constexpr int Auto_Reset_Time_Byte = 0x021;
+constexpr int Ani_Display_Byte = 0x022;
+constexpr int Digit_Mask_Bits = 8;
 
-// The eight decode-digit boxes, bit 0 first.
-const QStringList& Five_Tone_Mask_Boxes();
+constexpr int Code_Size = 24;
+constexpr int Name_Size = 9;
 
-// Characters a text field can hold: its width, less the name's final 0x00.
-int Five_Tone_Text_Limit(const Five_Tone_Field& field);
+// 16 code rows ("0"-"9", "A"-"D", "*", "#"): standard, code, name.
+constexpr int Code_Rows = 0x100;
+constexpr int Code_Row_Count = 16;
+constexpr int Code_Row_Size = 1 + Code_Size + Name_Size;
 
-// The text of a code or name field read from the block's hex text `block`
-// (a block too short for the field reads as empty).
-QString Five_Tone_Field_Text(const Five_Tone_Field& field, QStringView block);
+// 8 PTT ID rows: type, standard, begin code, end code.
+constexpr int Ptt_Rows = 0x340;
+constexpr int Ptt_Row_Count = 8;
+constexpr int Ptt_Row_Size = 2 + 2 * Code_Size;
 
-// The field's hex text (2 x Width digits) for `text`: codes are stored in
-// upper case, since the decoder keeps only upper-case A-F; names as typed.
-// A character the field cannot store is left out. A text longer than the
-// field's limit is cut to it.
-QString Five_Tone_Field_Hex(const Five_Tone_Field& field, const QString& text);
+// 16 information-code rows: function, code.
+constexpr int Info_Rows = 0x540;
+constexpr int Info_Row_Count = 16;
+constexpr int Info_Row_Size = 1 + Code_Size;
 
+} // namespace Five_Tone_Layout
+
+// A name field: like a code, but every byte 0x01-0x7E is kept and its last
+// byte stays 0x00, so it holds one character less than its width.
+QString Five_Tone_Name_Text(QStringView hex);
+// Names are stored as typed; a character the field cannot store is left out.
+QString Five_Tone_Name_Hex(const QString& text, int width);

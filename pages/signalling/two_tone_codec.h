@@ -1,5 +1,6 @@
 #pragma once
 
+#include "image/image_regions.h"
 #include "pages/signalling/code_text.h"
 
 #include <QString>
@@ -12,16 +13,16 @@
 
 namespace Two_Tone_Layout {
 
-constexpr int Block_Addr = 0x16800;
-constexpr int Block_Size = 512;
+constexpr int Block_Addr = Image_Region::Two_Tone_Block_Addr;
+constexpr int Block_Size = Image_Region::Two_Tone_Block_Size;
 
-// Settings bytes: the index of the current item of their combo box.
-constexpr int Side_Tone_Byte = 0x000;          // comboBox_6
-constexpr int Auto_Reset_Time_Byte = 0x001;    // comboBox_5
-constexpr int First_Tone_Time_Byte = 0x002;    // comboBox_1
-constexpr int Second_Tone_Time_Byte = 0x003;   // comboBox_2
-constexpr int Long_Tone_Time_Byte = 0x004;     // comboBox_3
-constexpr int Interval_Time_Byte = 0x005;      // comboBox_4
+// Settings bytes: the index of a list entry each.
+constexpr int Side_Tone_Byte = 0x000;
+constexpr int Auto_Reset_Time_Byte = 0x001;
+constexpr int First_Tone_Time_Byte = 0x002;
+constexpr int Second_Tone_Time_Byte = 0x003;
+constexpr int Long_Tone_Time_Byte = 0x004;
+constexpr int Interval_Time_Byte = 0x005;
 constexpr int Settings_Bytes = 6;
 
 constexpr int Entry_Count = 16;

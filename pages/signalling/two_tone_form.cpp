@@ -4,7 +4,6 @@
 
 #include "image/data_file_read_write.h"
 #include "pages/signalling/two_tone_codec.h"
-#include "widgets/combobyte.h"
 #include "widgets/customitemdelegrate.h"
 #include "widgets/table_editor.h"
 
@@ -18,22 +17,21 @@ namespace {
 
 using namespace Two_Tone_Layout;
 
-// The settings bytes and the combo boxes that show them, in the order the
-// decoder and the encoder walk them.
-struct Setting_Combo
+// The page's byte table for its settings bytes, in the order the decoder and
+// the encoder walk them; the entries of the two tables travel through the
+// entry functions of two_tone_codec.h.
+QVector<Byte_Row> Setting_Rows(const Ui_TWO_TONE_FORM& ui)
 {
-    int Byte;
-    QComboBox* Ui_TWO_TONE_FORM::*Combo;
-};
-
-const Setting_Combo Setting_Combos[] = {
-    {First_Tone_Time_Byte, &Ui_TWO_TONE_FORM::comboBox_1},
-    {Second_Tone_Time_Byte, &Ui_TWO_TONE_FORM::comboBox_2},
-    {Long_Tone_Time_Byte, &Ui_TWO_TONE_FORM::comboBox_3},
-    {Interval_Time_Byte, &Ui_TWO_TONE_FORM::comboBox_4},
-    {Side_Tone_Byte, &Ui_TWO_TONE_FORM::comboBox_6},
-    {Auto_Reset_Time_Byte, &Ui_TWO_TONE_FORM::comboBox_5},
-};
+    const Byte_Kind<QComboBox> index = Combo_Index_Byte();
+    return {
+        {First_Tone_Time_Byte, 1, index, ui.comboBox_1},
+        {Second_Tone_Time_Byte, 1, index, ui.comboBox_2},
+        {Long_Tone_Time_Byte, 1, index, ui.comboBox_3},
+        {Interval_Time_Byte, 1, index, ui.comboBox_4},
+        {Side_Tone_Byte, 1, index, ui.comboBox_6},
+        {Auto_Reset_Time_Byte, 1, index, ui.comboBox_5},
+    };
+}
 
 // Columns of the two tables.
 constexpr int Tone_1_Column = 0;
@@ -118,6 +116,7 @@ void TWO_TONE_FORM::Build_Page()
     // Response cells take no typed text: the response is chosen in its combo box only.
     m_decodeTable = std::make_unique<Table_Editor>(ui->tableWidget_2, this, QAbstractItemView::AnyKeyPressed,
                                                    QList<int>{Response_Column});
+    m_settingRows = Setting_Rows(*ui);
     ui->retranslateUi(this);
     Two_Tone_Table_Init();
     FillComboLists();
@@ -146,8 +145,7 @@ void TWO_TONE_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wir
         }
     }
 
-    for (const Setting_Combo& setting : Setting_Combos)
-        Set_Combo_From_Byte(ui.get()->*setting.Combo, region, 2 * setting.Byte);
+    Show_Rows(m_settingRows, region);
 
     // The cells are written with the cell rules in place: tone 1 runs the
     // row check (default name and response), which the later writes replace.
@@ -185,8 +183,7 @@ void TWO_TONE_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirt
     if (region.size() != 2 * Block_Size)
         return; // the image lacks the block: write nothing
 
-    for (const Setting_Combo& setting : Setting_Combos)
-        Put_Combo_Byte(region, setting.Byte, ui.get()->*setting.Combo);
+    Store_Rows(m_settingRows, region);
 
     for (int row = 0; row < Entry_Count; ++row)
         Put_Encode_Entry(region, row, Row_Cells(*m_encodeTable, row));

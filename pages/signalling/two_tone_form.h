@@ -1,5 +1,6 @@
 #pragma once
 
+#include "widgets/byte_row.h"
 #include "widgets/page_build.h"
 
 #include <QStringList>
@@ -58,6 +59,7 @@ private:
     bool m_built = false;
     std::unique_ptr<Table_Editor> m_encodeTable;
     std::unique_ptr<Table_Editor> m_decodeTable; // its response cells are chosen in a combo box
+    QVector<Byte_Row> m_settingRows;
 
     QStringList TONE_TIME_StringList;
     QStringList INTERVAL_TIME_StringList;

@@ -1,4 +1,4 @@
-#include "widgets/combobyte.h"
+#include "widgets/byte_row.h"
 #include "widgets/customdoublevalidator.h"
 #include "widgets/customitemdelegrate.h"
 #include "widgets/table_editor.h"
@@ -140,10 +140,11 @@ void Tst_Custom_Widgets::combo_byte_round_trip()
     QComboBox combo;
     combo.addItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
     const QString region = QStringLiteral("AA") + stored + QStringLiteral("BB");
-    Set_Combo_From_Byte(&combo, region, 2, offset);
+    const QVector<Byte_Row> rows = {{1, 1, Combo_Index_Byte(offset), &combo}};
+    Show_Rows(rows, region);
     QCOMPARE(combo.currentIndex(), index);
     QString out = region;
-    Put_Combo_Byte(out, 1, &combo, offset);
+    Store_Rows(rows, out);
     QCOMPARE(out, QStringLiteral("AA") + written + QStringLiteral("BB"));
 }
 

@@ -6,6 +6,7 @@
 #include "pages/settings/shortcuts_setting_form.h"
 #include "pages/settings/sounds_setting_form.h"
 #include "support/test_image.h"
+#include "widgets/byte_row.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -148,7 +149,10 @@ void Tst_Settings_Pages::byte_needs_two_hex_digits()
     QFETCH(QString, digits);
     QFETCH(bool, on);
     const QString region = QStringLiteral("0101") + digits;
-    QCOMPARE(Settings_Block::Read_Switch_Byte(region, 2), on);
+    QCheckBox box;
+    box.setChecked(!on);
+    Show_Rows({Byte_Row(2, 1, Switch_Byte(), &box)}, region);
+    QCOMPARE(box.isChecked(), on);
 }
 
 // Re-translation refills every combo box, which then shows its first item;

@@ -1,7 +1,6 @@
 // The DTMF page's decoder and encoder against the bytes of the DTMF block.
 
 #include "pages/signalling/dtmf_form.h"
-#include "pages/signalling/dtmf_layout.h"
 #include "support/test_image.h"
 
 #include <QComboBox>
@@ -155,19 +154,20 @@ void Tst_Dtmf_Codec::layout_covers_the_owned_bytes()
     DTMF_FORM page(nullptr);
     QVector<int> owner(Block_Size, 0);
     QSet<QString> names;
-    for (const Dtmf_Field& field : Dtmf_Block_Fields()) {
-        QVERIFY2(!names.contains(field.Widget), field.Widget);
-        names.insert(field.Widget);
+    for (const Byte_Row& field : page.Byte_Rows()) {
+        const QString widget = field.Widget->objectName();
+        QVERIFY2(!names.contains(widget), qPrintable(widget));
+        names.insert(widget);
         QVERIFY(field.Offset >= 0 && field.Offset + field.Width <= Block_Size);
         for (int i = field.Offset; i < field.Offset + field.Width; ++i)
             ++owner[i];
-        if (field.Kind == Dtmf_Field_Kind::Index_Byte) {
+        if (qobject_cast<QComboBox*>(field.Widget)) {
             QCOMPARE(field.Width, 1);
-            QVERIFY2(page.findChild<QComboBox*>(field.Widget), field.Widget);
+            QVERIFY2(page.findChild<QComboBox*>(widget) == field.Widget, qPrintable(widget));
         } else {
-            const QLineEdit* edit = page.findChild<QLineEdit*>(field.Widget);
-            QVERIFY2(edit, field.Widget);
-            QVERIFY2(edit->maxLength() <= field.Width, field.Widget); // every code fits its slot
+            const QLineEdit* edit = page.findChild<QLineEdit*>(widget);
+            QVERIFY2(edit && edit == field.Widget, qPrintable(widget));
+            QVERIFY2(edit->maxLength() <= field.Width, qPrintable(widget)); // every code fits its slot
         }
     }
     QCOMPARE(names.size(), 21 + 36);

@@ -2,7 +2,6 @@
 // converted, and what survives an encode.
 
 #include "pages/signalling/five_tone_form.h"
-#include "pages/signalling/five_tone_layout.h"
 #include "support/test_image.h"
 
 #include <QCheckBox>
@@ -36,9 +35,13 @@ void Put(QByteArray& block, int offset, const QByteArray& bytes)
     block.replace(offset, bytes.size(), bytes);
 }
 
-bool Owned(int offset)
+// The eight decode-digit boxes, bit 0 first.
+const QStringList Mask_Boxes = {"checkBox",   "checkBox_2", "checkBox_3", "checkBox_4",
+                                "checkBox_5", "checkBox_6", "checkBox_7", "checkBox_8"};
+
+bool Owned(const FIVE_TONE_FORM& page, int offset)
 {
-    for (const Five_Tone_Field& field : Five_Tone_Fields()) {
+    for (const Byte_Row& field : page.Byte_Rows()) {
         if (offset >= field.Offset && offset < field.Offset + field.Width)
             return true;
     }
@@ -55,7 +58,7 @@ class Tst_Five_Tone_Codec : public QObject
 
     QComboBox* combo(const QString& name) { return page->findChild<QComboBox*>(name); }
     QLineEdit* edit(const QString& name) { return page->findChild<QLineEdit*>(name); }
-    QCheckBox* box(int bit) { return page->findChild<QCheckBox*>(Five_Tone_Mask_Boxes().at(bit)); }
+    QCheckBox* box(int bit) { return page->findChild<QCheckBox*>(Mask_Boxes.at(bit)); }
 
     void Decode(const QByteArray& block)
     {
@@ -79,16 +82,17 @@ private slots:
         QVector<int> owner(Size, -1);
         QSet<QString> widgets;
         int ownedBytes = 0;
-        const QVector<Five_Tone_Field>& fields = Five_Tone_Fields();
+        const QVector<Byte_Row>& fields = page->Byte_Rows();
         for (int i = 0; i < fields.size(); ++i) {
-            const Five_Tone_Field& field = fields[i];
+            const Byte_Row& field = fields[i];
+            const QString widget = field.Widget->objectName();
             QVERIFY(field.Offset >= 0 && field.Offset + field.Width <= Size);
             for (int b = field.Offset; b < field.Offset + field.Width; ++b) {
-                QVERIFY2(owner[b] < 0, qPrintable(field.Widget));
+                QVERIFY2(owner[b] < 0, qPrintable(widget));
                 owner[b] = i;
             }
-            QVERIFY(!widgets.contains(field.Widget));
-            widgets.insert(field.Widget);
+            QVERIFY(!widgets.contains(widget));
+            widgets.insert(widget);
             ownedBytes += field.Width;
             if (i > 0)
                 QVERIFY(fields[i - 1].Offset < field.Offset); // decode order is block order
@@ -297,8 +301,8 @@ private slots:
         // The boxes that could not show their bytes write them back as found;
         // the empty texts are stored as 0x00.
         QByteArray expected(Size, char(0xFF));
-        for (const Five_Tone_Field& field : Five_Tone_Fields()) {
-            if (field.Kind == Five_Tone_Field_Kind::Code || field.Kind == Five_Tone_Field_Kind::Name)
+        for (const Byte_Row& field : page->Byte_Rows()) {
+            if (qobject_cast<QLineEdit*>(field.Widget)) // codes and names
                 expected.replace(field.Offset, field.Width, QByteArray(field.Width, 0));
         }
         QCOMPARE(Encode(QByteArray(Size, char(0xFF))), expected);
@@ -333,7 +337,7 @@ private slots:
         QCOMPARE(after.right(Margin), before.right(Margin));
         int unused = 0;
         for (int offset = 0; offset < Size; ++offset) {
-            if (!Owned(offset)) {
+            if (!Owned(*page, offset)) {
                 ++unused;
                 QCOMPARE(after.at(Margin + offset), before.at(Margin + offset));
             }

@@ -221,6 +221,30 @@ private slots:
         QCOMPARE(field->text(), kept);
     }
 
+    // A finished edit shows the text as stored: codes in upper case.
+    void finished_edit_keeps_the_text_data()
+    {
+        QTest::addColumn<QString>("editName");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("own ID") << "lineEdit_3" << "0123" << "0123";
+        QTest::newRow("code") << "lineEdit_40" << "09af*#" << "09AF*#";
+        QTest::newRow("PTT end") << "lineEdit_71" << "d1" << "D1";
+        QTest::newRow("information code") << "lineEdit_118" << "#1c" << "#1C";
+        QTest::newRow("name") << "lineEdit_72" << "ab" << "ab";
+    }
+    void finished_edit_keeps_the_text()
+    {
+        QFETCH(QString, editName);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QLineEdit* field = edit(editName);
+        field->clear();
+        QTest::keyClicks(field, typed);
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(field->text(), shown);
+    }
+
     void emptied_fields_stay_acceptable()
     {
         for (const char* name : {"lineEdit_3", "lineEdit_40", "lineEdit_88"}) {
