@@ -13,7 +13,7 @@ if [[ "$mode" != "run" && "$mode" != "test" && "$mode" != "install" ]]; then
 fi
 
 packages=(cmake g++ make qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
-          fonts-wqy-microhei fonts-liberation2 qt6-translations-l10n xastir-data)
+          fonts-wqy-microhei fonts-liberation2 qt6-translations-l10n xastir-data python3)
 [[ "$mode" == "install" ]] && packages+=("${@:2}")
 missing=()
 for p in "${packages[@]}"; do

@@ -5,8 +5,11 @@ The rows differ only in their numbers, so the form is generated; the build
 uses the committed .ui. Run from the repository root:
 
     python3 forms/generate_fm_radio_form.py > forms/fm_radio_form.ui
+
+or name the file to write: python3 forms/generate_fm_radio_form.py output.ui
 """
 
+import sys
 from xml.sax.saxutils import escape
 
 CHANNELS = 32
@@ -244,7 +247,12 @@ def main():
     w.put("<resources/>")
     w.put("<connections/>")
     w.close("</ui>")
-    print("\n".join(w.lines))
+    text = "\n".join(w.lines) + "\n"
+    if len(sys.argv) > 1:
+        with open(sys.argv[1], "w", encoding="utf-8", newline="\n") as ui:
+            ui.write(text)
+    else:
+        sys.stdout.write(text)
 
 
 if __name__ == "__main__":
