@@ -34,8 +34,13 @@ QValidator::State CustomDoubleValidator::validate(QString& input, int& /*pos*/) 
     if (input.isEmpty() || input == QLatin1String("0") || input == QLatin1String("0.")
         || input == QLatin1String("0.0"))
         return Intermediate;
+    // A number being typed: "." before its decimals, "-" or "-." where the
+    // range reaches below 0.
+    if (input == QLatin1String(".")
+        || (bottom() < 0 && (input == QLatin1String("-") || input == QLatin1String("-."))))
+        return Intermediate;
     const int dot = int(input.indexOf(QLatin1Char('.')));
-    if (dot > 0 && input.size() - dot - 1 > decimals())
+    if (dot >= 0 && input.size() - dot - 1 > decimals())
         return Invalid;
     double value = 0;
     if (!Read_Plain_Number(input, &value))

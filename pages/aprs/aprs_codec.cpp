@@ -151,9 +151,9 @@ Position Position_From_Field(QStringView hex)
     return Position_From_Word(Hex_Le_Or_Zero(hex, 0, 4));
 }
 
-QString Position_Field_Hex(const QString& text, int hemisphere)
+QString Position_Field_Hex(quint32 word)
 {
-    return Le_To_Hex(Position_To_Word(text, hemisphere), 4) + Le_To_Hex(Position_Scale_Value, 4);
+    return Le_To_Hex(word, 4) + Le_To_Hex(Position_Scale_Value, 4);
 }
 
 QString Altitude_From_Field(QStringView hex, bool feet)
@@ -161,9 +161,9 @@ QString Altitude_From_Field(QStringView hex, bool feet)
     return Altitude_From_Word(Hex_Le_Or_Zero(hex, 0, 4), feet);
 }
 
-QString Altitude_Field_Hex(const QString& text, bool feet)
+QString Altitude_Field_Hex(quint32 word)
 {
-    return Le_To_Hex(Altitude_To_Word(text, feet), 4) + Le_To_Hex(Altitude_Scale_Value, 4);
+    return Le_To_Hex(word, 4) + Le_To_Hex(Altitude_Scale_Value, 4);
 }
 
 // ---- digipeater path ------------------------------------------------------------

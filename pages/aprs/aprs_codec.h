@@ -66,11 +66,11 @@ QString Altitude_From_Word(quint32 word, bool feet);
 quint32 Altitude_To_Word(const QString& text, bool feet);
 
 // The same for the whole field (word and constant): read from its digits,
-// and its 16 digits for a text.
+// and its 16 digits for a word.
 Position Position_From_Field(QStringView hex);
-QString Position_Field_Hex(const QString& text, int hemisphere);
+QString Position_Field_Hex(quint32 word);
 QString Altitude_From_Field(QStringView hex, bool feet);
-QString Altitude_Field_Hex(const QString& text, bool feet);
+QString Altitude_Field_Hex(quint32 word);
 
 // Digipeater path. `hex` holds the count byte (0xFF) and the eight entry
 // slots behind it (0x100 to 0x137): 57 bytes.

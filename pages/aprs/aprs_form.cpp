@@ -2,6 +2,7 @@
 
 #include "image/data_file_read_write.h"
 #include "image/hex_text.h"
+#include "pages/aprs/aprs_field_kinds.h"
 #include "pages/aprs/aprs_lists.h"
 #include "ui_aprs_form.h"
 #include "widgets/customdoublevalidator.h"
@@ -79,29 +80,9 @@ void APRS_FORM::Bind_Rows()
         = Text_Field(Callsign_From_Hex, [](const QString& text, int) { return Callsign_To_Hex(text); });
     const Byte_Kind<QLineEdit> comment
         = Text_Field(Comment_From_Hex, [](const QString& text, int) { return Comment_To_Hex(text); });
-    const Byte_Kind<QLineEdit> path{
-        [](QLineEdit* edit, QStringView hex) { Show_Stored_Text(edit, Path_From_Hex(hex)); },
-        [](QLineEdit* edit, QStringView stored, int) { return Path_Field_Hex(edit->text(), stored); }};
-    // A position with its hemisphere box (0 N/E, 1 S/W).
-    const auto position = [](QComboBox* hemisphere) {
-        return Byte_Kind<QLineEdit>{[hemisphere](QLineEdit* edit, QStringView hex) {
-                                        const Position position = Position_From_Field(hex);
-                                        hemisphere->setCurrentIndex(position.Hemisphere);
-                                        edit->setText(position.Text);
-                                    },
-                                    [hemisphere](QLineEdit* edit, QStringView, int) {
-                                        return Position_Field_Hex(edit->text(), hemisphere->currentIndex());
-                                    }};
-    };
-    // The altitude in the unit its box shows.
-    QComboBox* unit = ui->comboBox_14;
-    const Byte_Kind<QLineEdit> altitude{
-        [unit](QLineEdit* edit, QStringView hex) {
-            edit->setText(Altitude_From_Field(hex, unit->currentIndex() == Altitude_Unit_Feet));
-        },
-        [unit](QLineEdit* edit, QStringView, int) {
-            return Altitude_Field_Hex(edit->text(), unit->currentIndex() == Altitude_Unit_Feet);
-        }};
+    // Position, altitude and path: written back as read until edited.
+    const Byte_Kind<QLineEdit> path = Aprs_Field_Kinds::Path();
+    const Byte_Kind<QLineEdit> altitude = Aprs_Field_Kinds::Altitude(ui->comboBox_14);
 
     // In the order the decoder shows them: the symbol table (0x07) comes
     // before the symbol (0x08), since a change of table relabels the symbol
@@ -147,8 +128,8 @@ void APRS_FORM::Bind_Rows()
         {0xE8, 1, index, ui->comboBox_11}, // manual transmit interval
         {0xE9, 1, index, ui->comboBox_15}, // manual transmit band
         {Target_Callsign, Callsign_Size, callsign, ui->lineEdit_3},
-        {Latitude, Word_Field_Size, position(ui->comboBox_13), ui->lineEdit_5},
-        {Longitude, Word_Field_Size, position(ui->comboBox_12), ui->lineEdit_4},
+        {Latitude, Word_Field_Size, Aprs_Field_Kinds::Position(ui->lineEdit_5, ui->comboBox_13), ui->lineEdit_5},
+        {Longitude, Word_Field_Size, Aprs_Field_Kinds::Position(ui->lineEdit_4, ui->comboBox_12), ui->lineEdit_4},
         {Altitude, Word_Field_Size, altitude, ui->lineEdit_6},
         {Path_Count, Path_Field_Size, path, ui->lineEdit_23},
         {Comment, Comment_Size, comment, ui->lineEdit_24},

@@ -63,8 +63,9 @@ void Tst_Custom_Widgets::double_validator_data()
     QTest::newRow("inf") << QStringLiteral("inf") << inv;
     QTest::newRow("blank") << QStringLiteral(" 5") << inv;
     QTest::newRow("exponent") << QStringLiteral("1e1") << inv;
-    QTest::newRow("lone point") << QStringLiteral(".") << inv;
+    QTest::newRow("lone point") << QStringLiteral(".") << mid;
     QTest::newRow("leading point") << QStringLiteral(".5") << ok;
+    QTest::newRow("leading point, too many decimals") << QStringLiteral(".123456") << inv;
 }
 
 void Tst_Custom_Widgets::double_validator()
@@ -88,6 +89,9 @@ void Tst_Custom_Widgets::double_validator_fixup()
     QString fine = QStringLiteral("3");
     validator.fixup(fine);
     QCOMPARE(fine, QStringLiteral("3"));
+    validator.setBottom(-1); // a sign allowed: "-" starts a number
+    int pos = 0;
+    QCOMPARE(validator.validate(fine = QStringLiteral("-"), pos), QValidator::Intermediate);
 }
 
 void Tst_Custom_Widgets::delegate_edits_through_its_pattern()

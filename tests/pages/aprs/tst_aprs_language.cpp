@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -28,6 +29,7 @@ class Tst_Aprs_Language : public QObject
     Q_OBJECT
 private slots:
     void switch_keeps_every_value();
+    void position_and_path_kept_until_edited();
 };
 
 void Tst_Aprs_Language::switch_keeps_every_value()
@@ -78,6 +80,60 @@ void Tst_Aprs_Language::switch_keeps_every_value()
     QCOMPARE(table->item(0, 1)->text(), QStringLiteral("高功"));
     page->Get_Windows_Data_To_SP_Write(window.Image());
     QCOMPARE(Block_Hex(*window.Image()), before);
+}
+
+// Latitude, longitude, altitude and path come back as read from Open + Save and a language switch, for random blocks
+// and blocks the page wrote; an edit of one leaves the others, and the next Open shows what it showed.
+void Tst_Aprs_Language::position_and_path_kept_until_edited()
+{
+    Test_Workdir workdir(true, QStringLiteral("CHINESE"));
+    MainWindow window;
+    auto* page = qobject_cast<APRS_FORM*>(window.Page_At(MainWindow::Slot_Aprs));
+    const QStringList edits[4] = {{"lineEdit_5", "comboBox_13", ".5", "0", "0.0", "45.123456"},
+                                  {"lineEdit_4", "comboBox_12", ".5", "179.999999", "0"},
+                                  {"lineEdit_6", "comboBox_14", ".5", "0", "99999.9"},
+                                  {"lineEdit_23", "", "WIDE1-1,WIDE2-2", "ABC-127", "A,,B", ""}};
+    const auto fields = [](const QByteArray& b) { return QByteArrayList{b.mid(0xCC, 4), b.mid(0xD4, 4), b.mid(0xDC, 4), b.mid(0xFF, 57)}; };
+    const auto save = [&] {
+        page->Get_Windows_Data_To_SP_Write(window.Image());
+        return From_Hex(Block_Hex(*window.Image()));
+    };
+    for (quint32 seed = 1; seed <= 24; ++seed) {
+        QRandomGenerator random(seed);
+        const int target = int(seed % 4);
+        QByteArray block = Seeded_Bytes(Block_Size, seed);
+        block[0xDF] = char(target ? 0 : 0x7F); // an altitude the field shows in either unit, or one far beyond
+        if (target == 0)
+            block.replace(0xCC, 4, From_Hex(seed % 8 ? "FDFFFFFF" : "00000000")); // 0.000000 with S, and 0
+        block[0xFF] = char(seed % 9);
+        block[0x106] = char(0x7F); // a path SSID of 127
+        QString hex = To_Hex(block);
+        QVERIFY(window.Image()->Write_String_To_Ram_File(Block_Addr, hex));
+        page->Set_Windows_Data_From_SP_Read(window.Image());
+        QCOMPARE(fields(save()), fields(block));
+        window.Language_Change(QStringLiteral("ENGLISH"));
+        QByteArrayList expected = fields(save());
+        QCOMPARE(expected, fields(block));
+
+        auto* edit = page->findChild<QLineEdit*>(edits[target][0]);
+        auto* list = target < 3 ? page->findChild<QComboBox*>(edits[target][1]) : nullptr;
+        const QString typed = edits[target].at(seed <= 4 ? 2 : 2 + int(random.bounded(edits[target].size() - 2)));
+        if (list && seed > 4 && random.bounded(2)) {
+            list->setCurrentIndex((list->currentIndex() + 1) % 2);
+        } else {
+            edit->clear();
+            QTest::keyClicks(edit, typed);
+            emit edit->editingFinished();
+            QVERIFY(typed != ".5" || edit->text().toDouble() == 0.5);
+        }
+        const QString shown = edit->text() + QString::number(list ? list->currentIndex() : 0);
+        const QByteArray edited = save();
+        expected[target] = fields(edited).at(target);
+        QCOMPARE(fields(edited), expected);
+        window.Language_Change(QStringLiteral("CHINESE")); // saves, then opens what it saved
+        QCOMPARE(edit->text() + QString::number(list ? list->currentIndex() : 0), shown);
+        QCOMPARE(save(), edited);
+    }
 }
 
 QTEST_MAIN(Tst_Aprs_Language)
