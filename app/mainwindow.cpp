@@ -27,6 +27,7 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScrollArea>
 #include <QSettings>
 #include <QTreeWidgetItem>
 #include <QVBoxLayout>
@@ -39,6 +40,8 @@ const char Config_File[] = "./Config/SYS_CONFIG.ini";
 const char Language_Key[] = "/SYSTEM_SETTING/LANGUAGE";
 const char Data_Folder[] = "./Data Files/";
 const char Program_File_Filter[] = "Program File (*.PF)";
+// The room the largest page needs, in either language.
+constexpr QSize Page_Room(660, 380);
 
 MainWindow::Message_Sink& Sink()
 {
@@ -558,7 +561,17 @@ void MainWindow::Build_No_Data_Notice()
     m_noDataNotice->setStyleSheet(QStringLiteral("QLabel#noDataNotice { background: #FFF4CE; color: #5C4400; }"));
     m_noDataNotice->hide();
     layout->addWidget(m_noDataNotice);
-    layout->addWidget(ui->stackedWidget, 1);
+    // The room keeps the size every page needs, built or not, so the window
+    // cannot shrink below it; a page larger than the room (other fonts, a
+    // window forced smaller) scrolls and is never squeezed.
+    auto* room = new QScrollArea(column);
+    room->setMinimumSize(Page_Room);
+    room->setObjectName(QStringLiteral("pageRoom"));
+    room->setFrameShape(QFrame::NoFrame);
+    room->setFocusPolicy(Qt::NoFocus);
+    room->setWidgetResizable(true);
+    room->setWidget(ui->stackedWidget);
+    layout->addWidget(room, 1);
     connect(ui->stackedWidget, &QStackedWidget::currentChanged, this, &MainWindow::Update_No_Data_Notice);
 }
 

@@ -1,9 +1,11 @@
-// Either language, default window size: no caption clipped, Qt's texts in that language.
+// Either language: no caption or list item clipped at the default window size,
+// no page squeezed at the smallest, Qt's texts in that language.
 #include "app/clipped_captions.h"
 #include "app/mainwindow.h"
 #include "support/test_workdir.h"
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QtTest>
 
@@ -18,6 +20,10 @@ private slots:
             MainWindow window; // at its default size
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
+            // The smallest size does not wait for the pages to be built.
+            QVERIFY(window.minimumSizeHint().width() >= 835 && window.minimumSizeHint().height() >= 419);
+            auto* stack = window.findChild<QStackedWidget*>();
+            auto* room = window.findChild<QScrollArea*>(QStringLiteral("pageRoom"));
             for (const QString& language : QStringList{first, first == "CHINESE" ? "ENGLISH" : "CHINESE"}) {
                 window.Language_Change(language);
                 const QDialogButtonBox box(QDialogButtonBox::Ok); // its button's text is Qt's
@@ -25,13 +31,38 @@ private slots:
                 QStringList clipped;
                 for (int slot = 0; slot < MainWindow::Slot_Count; ++slot) {
                     QWidget* page = window.Page_At(MainWindow::Page_Slot(slot));
-                    window.findChild<QStackedWidget*>()->setCurrentWidget(page);
+                    stack->setCurrentWidget(page);
                     QCoreApplication::processEvents(); // lays the page out
                     clipped += Clipped_Captions(page);
                 }
                 QVERIFY2(clipped.isEmpty(), qPrintable(language + ":\n" + clipped.join('\n')));
+
+                // At its smallest the window holds every page without scrolling.
+                window.resize(1, 1);
+                QCoreApplication::processEvents();
+                QCOMPARE(Squeezed_Pages(window, room->viewport()->size()), QStringList());
+                window.resize(1280, 800);
             }
+            // Forced smaller still (as a window system may do), a page scrolls.
+            room->setMinimumSize(0, 0);
+            window.setMinimumSize(0, 0);
+            window.resize(500, 200);
+            QCoreApplication::processEvents();
+            QCOMPARE(Squeezed_Pages(window, stack->size()), QStringList());
         }
+    }
+
+private:
+    // The pages that need more than `room`.
+    static QStringList Squeezed_Pages(MainWindow& window, QSize room)
+    {
+        QStringList squeezed;
+        for (int slot = 0; slot < MainWindow::Slot_Count; ++slot) {
+            const QWidget* page = window.Page_At(MainWindow::Page_Slot(slot));
+            if (page->minimumSizeHint().boundedTo(room) != page->minimumSizeHint())
+                squeezed << page->metaObject()->className();
+        }
+        return squeezed;
     }
 };
 QTEST_MAIN(Tst_Language_Look)
