@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "app/app_paths.h"
 #include "app/font_substitutes.h"
 #include "app/page_presence.h"
 #include "app/shell_blocks.h"
@@ -27,6 +28,7 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScrollArea>
 #include <QSettings>
 #include <QTreeWidgetItem>
 #include <QVBoxLayout>
@@ -35,10 +37,10 @@
 
 namespace {
 
-const char Config_File[] = "./Config/SYS_CONFIG.ini";
 const char Language_Key[] = "/SYSTEM_SETTING/LANGUAGE";
-const char Data_Folder[] = "./Data Files/";
 const char Program_File_Filter[] = "Program File (*.PF)";
+// The room the largest page needs, in either language.
+constexpr QSize Page_Room(660, 380);
 
 MainWindow::Message_Sink& Sink()
 {
@@ -98,13 +100,12 @@ void MainWindow::Set_Message_Sink(Message_Sink sink)
 
 QString MainWindow::Working_File_Path()
 {
-    return QDir::currentPath() + QStringLiteral("/TempFile.Dat");
+    return App_Paths::Working_File();
 }
 
 QString MainWindow::Default_File_For(const QString& language)
 {
-    return language == QLatin1String("CHINESE") ? QStringLiteral("./Default/Default_CN.PF")
-                                                : QStringLiteral("./Default/Default_EN.PF");
+    return App_Paths::Default_File(language);
 }
 
 MainWindow::MainWindow(QWidget* parent, Start_Up startUp)
@@ -114,7 +115,7 @@ MainWindow::MainWindow(QWidget* parent, Start_Up startUp)
     // The fonts and the translation go in first, so that every form comes up
     // in its language and fonts at once.
     Install_Font_Substitutes();
-    const QString stored = QSettings(QString::fromLatin1(Config_File), QSettings::IniFormat)
+    const QString stored = QSettings(App_Paths::Config_File(), QSettings::IniFormat)
                                .value(QString::fromLatin1(Language_Key))
                                .toString();
     Install_Language(stored == QLatin1String("CHINESE") ? QStringLiteral("CHINESE") : QStringLiteral("ENGLISH"));
@@ -351,16 +352,18 @@ void MainWindow::Retranslate_Shell()
 void MainWindow::Install_Language(const QString& language)
 {
     m_language = language == QLatin1String("CHINESE") ? QStringLiteral("CHINESE") : QStringLiteral("ENGLISH");
-    QSettings config(QString::fromLatin1(Config_File), QSettings::IniFormat);
+    QSettings config(App_Paths::Config_File(), QSettings::IniFormat);
     config.setValue(QString::fromLatin1(Language_Key), m_language);
 
     QCoreApplication::removeTranslator(&m_translator);
-    const QString qm = m_language == QLatin1String("CHINESE") ? QStringLiteral("./Config/Chinese.qm")
-                                                              : QStringLiteral("./Config/English.qm");
-    if (m_translator.load(qm))
+    const QString qm = App_Paths::Translation_File(m_language);
+    if (m_translator.load(qm)) {
         QCoreApplication::installTranslator(&m_translator);
-    else
+    } else {
         qDebug() << "Language_Change" << "cannot load" << qm;
+        // Untranslated, the forms show their own language: the one in use.
+        m_language = QStringLiteral("CHINESE");
+    }
 
     // Qt's own texts (dialog buttons, the file dialog) follow the language;
     // English is their source language.
@@ -440,8 +443,8 @@ bool MainWindow::Save_File_To(const QString& path)
 
 QString MainWindow::Ask_Save_Path()
 {
-    QDir().mkpath(QString::fromLatin1(Data_Folder));
-    const QString suggested = QString::fromLatin1(Data_Folder)
+    QDir().mkpath(App_Paths::Data_Folder());
+    const QString suggested = App_Paths::Data_Folder()
         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_hhmmss")) + QStringLiteral(".PF");
     QFileDialog dialog(this, tr("另存为"), suggested, QString::fromLatin1(Program_File_Filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -460,8 +463,8 @@ void MainWindow::on_action_New_triggered()
 
 void MainWindow::on_action_Open_triggered()
 {
-    QDir().mkpath(QString::fromLatin1(Data_Folder));
-    const QString path = QFileDialog::getOpenFileName(this, tr("打开"), QString::fromLatin1(Data_Folder),
+    QDir().mkpath(App_Paths::Data_Folder());
+    const QString path = QFileDialog::getOpenFileName(this, tr("打开"), App_Paths::Data_Folder(),
                                                       QString::fromLatin1(Program_File_Filter));
     if (!path.isEmpty())
         Open_File(path);
@@ -558,7 +561,17 @@ void MainWindow::Build_No_Data_Notice()
     m_noDataNotice->setStyleSheet(QStringLiteral("QLabel#noDataNotice { background: #FFF4CE; color: #5C4400; }"));
     m_noDataNotice->hide();
     layout->addWidget(m_noDataNotice);
-    layout->addWidget(ui->stackedWidget, 1);
+    // The room keeps the size every page needs, built or not, so the window
+    // cannot shrink below it; a page larger than the room (other fonts, a
+    // window forced smaller) scrolls and is never squeezed.
+    auto* room = new QScrollArea(column);
+    room->setMinimumSize(Page_Room);
+    room->setObjectName(QStringLiteral("pageRoom"));
+    room->setFrameShape(QFrame::NoFrame);
+    room->setFocusPolicy(Qt::NoFocus);
+    room->setWidgetResizable(true);
+    room->setWidget(ui->stackedWidget);
+    layout->addWidget(room, 1);
     connect(ui->stackedWidget, &QStackedWidget::currentChanged, this, &MainWindow::Update_No_Data_Notice);
 }
 

@@ -40,7 +40,7 @@ export DISPLAY=":$display"
 for _ in $(seq 50); do [[ -e /tmp/.X11-unix/X$display ]] && break; sleep 0.1; done
 unset QT_QPA_PLATFORM
 
-editor="$(pwd)/build/runtime/kestrel-cps"
+editor="$work/editor/kestrel-cps" # the copy: the editor reads its files next to itself
 bare="$(pwd)/build/kestrel-bare-window"
 editor_ms=(); editor_kib=(); bare_ms=(); bare_kib=()
 for run in $(seq 0 "$runs"); do

@@ -443,18 +443,22 @@ def reference_section():
     ], spacing=0)
 
 
+# The function column of the list: room for its longest item in either language.
+FUNCTION_WIDTH = 110
+
+
 def info_section():
     items = [section_title("label_26", "▼『5-TONE信息码列表』"), rule("line_149"),
              hbox("horizontalLayout_78", [
                  corner_cell("label_115"), white_divider("line_42"),
-                 header_cell("label_123", "功能", (100, 22), (160, 22)),
+                 header_cell("label_123", "功能", (FUNCTION_WIDTH, 22), (160, 22)),
                  header_cell("label_124", "信息码", (300, 22), (300, 22)),
              ], spacing=1),
              rule("line_150")]
     for row, number_label, text, divider, function, code, after in INFO_ROWS:
         items.append(hbox(row, [
             row_number(number_label, text), sunken_divider(divider),
-            combo(function, (100, 22), (160, 22), FIELD_FONT), list_edit(code, "Preferred", 300, 300, 24),
+            combo(function, (FUNCTION_WIDTH, 22), (160, 22), FIELD_FONT), list_edit(code, "Preferred", 300, 300, 24),
         ], spacing=1))
         items.append(rule(after))
     items.append(vspacer("QSizePolicy::MinimumExpanding", 20, 20))

@@ -351,7 +351,7 @@
     <message>
         <location filename="../../pages/signalling/dtmf_form.cpp" line="98"/>
         <source>开始结束</source>
-        <translation>Start and end</translation>
+        <translation>Start+End</translation>
     </message>
     <message>
         <location filename="../../pages/signalling/dtmf_form.cpp" line="101"/>

@@ -1,9 +1,11 @@
-// Either language, default window size: no caption clipped, Qt's texts in that language.
+// Either language: no caption or list item clipped at the default window size,
+// no page squeezed at the smallest, Qt's texts in that language.
 #include "app/clipped_captions.h"
 #include "app/mainwindow.h"
 #include "support/test_workdir.h"
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QtTest>
 
@@ -18,6 +20,10 @@ private slots:
             MainWindow window; // at its default size
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
+            // The smallest size does not wait for the pages to be built.
+            QVERIFY(window.minimumSizeHint().width() >= 835 && window.minimumSizeHint().height() >= 419);
+            auto* stack = window.findChild<QStackedWidget*>();
+            auto* room = window.findChild<QScrollArea*>(QStringLiteral("pageRoom"));
             for (const QString& language : QStringList{first, first == "CHINESE" ? "ENGLISH" : "CHINESE"}) {
                 window.Language_Change(language);
                 const QDialogButtonBox box(QDialogButtonBox::Ok); // its button's text is Qt's
@@ -25,11 +31,20 @@ private slots:
                 QStringList clipped;
                 for (int slot = 0; slot < MainWindow::Slot_Count; ++slot) {
                     QWidget* page = window.Page_At(MainWindow::Page_Slot(slot));
-                    window.findChild<QStackedWidget*>()->setCurrentWidget(page);
+                    stack->setCurrentWidget(page);
                     QCoreApplication::processEvents(); // lays the page out
                     clipped += Clipped_Captions(page);
                 }
                 QVERIFY2(clipped.isEmpty(), qPrintable(language + ":\n" + clipped.join('\n')));
+
+                // At its smallest the window holds every page without scrolling.
+                window.resize(1, 1);
+                QCoreApplication::processEvents();
+                for (int slot = 0; slot < MainWindow::Slot_Count; ++slot) {
+                    const QSize needs = window.Page_At(MainWindow::Page_Slot(slot))->minimumSizeHint();
+                    QVERIFY2(needs.boundedTo(room->viewport()->size()) == needs, qPrintable(language + QString::number(slot)));
+                }
+                window.resize(1280, 800);
             }
         }
     }
