@@ -46,6 +46,14 @@
         <translation>Cannot write the file: %1</translation>
     </message>
     <message>
+        <source>这是文件夹，不能保存为数据文件：%1</source>
+        <translation>This is a folder and cannot be saved as a data file: %1</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（而是设备、管道或套接字），不能保存为数据文件：%1</source>
+        <translation>This is not a regular file (it is a device, pipe or socket) and cannot be saved as a data file: %1</translation>
+    </message>
+    <message>
         <location filename="../../image/image_line_format.cpp" line="+29"/>
         <source>行太短，缺少地址或字节数</source>
         <translation>the line is too short: address or byte count missing</translation>
