@@ -120,12 +120,12 @@
     <message>
         <location line="+60"/>
         <source>文件</source>
-        <translation>File</translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>语言</source>
-        <translation>Language</translation>
+        <translation>&amp;Language</translation>
     </message>
     <message>
         <location line="+11"/>
