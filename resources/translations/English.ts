@@ -268,5 +268,13 @@
         <source>此文件中没有本页的数据。</source>
         <translation>This file holds no data for this page.</translation>
     </message>
+    <message>
+        <source>未保存的修改</source>
+        <translation>Unsaved Changes</translation>
+    </message>
+    <message>
+        <source>当前数据有尚未保存的修改。是否先保存？</source>
+        <translation>The data holds changes that have not been saved. Save them first?</translation>
+    </message>
 </context>
 </TS>
