@@ -4,6 +4,7 @@
 #include "app/font_substitutes.h"
 #include "app/page_presence.h"
 #include "app/shell_blocks.h"
+#include "app/shown_text_keeper.h"
 #include "image/data_file_read_write.h"
 #include "pages/aprs/aprs_form.h"
 #include "pages/fm/fm_radio_form.h"
@@ -527,15 +528,23 @@ void MainWindow::closeEvent(QCloseEvent* event)
 // ---- edits not saved ----------------------------------------------------------
 
 // The image as a save would write it now, from the pages built so far, in a
-// copy: the image and the working file stay as they are. A page not built
-// yet holds the values of the last decode, which its bytes in the image are.
+// copy: the image, the working file and what the pages show stay as they
+// are. A page not built yet holds the values of the last decode, which its
+// bytes in the image are.
 std::unique_ptr<DATA_FILE_READ_WRITE> MainWindow::Encoded_Copy() const
 {
-    auto copy = std::make_unique<DATA_FILE_READ_WRITE>(*m_image);
+    std::vector<const Page_Entry*> encoded;
+    QVector<QWidget*> pages;
     for (const Page_Entry& entry : m_pages) {
-        if (entry.Is_Built() && Holds_Page(entry))
-            entry.Encode(copy.get());
+        if (entry.Is_Built() && Holds_Page(entry)) {
+            encoded.push_back(&entry);
+            pages.append(entry.Page);
+        }
     }
+    auto copy = std::make_unique<DATA_FILE_READ_WRITE>(*m_image);
+    const Shown_Text_Keeper keeper(pages);
+    for (const Page_Entry* entry : encoded)
+        entry->Encode(copy.get());
     Write_Shell_Fixed_Blocks(copy.get());
     return copy;
 }
@@ -552,8 +561,10 @@ void MainWindow::Take_Saved_Snapshot()
 // decode: what it writes now is what it would have written then.
 void MainWindow::Add_To_Saved_Snapshot(const Page_Entry& entry)
 {
-    if (m_savedSnapshot && Holds_Page(entry))
-        entry.Encode(m_savedSnapshot.get());
+    if (!m_savedSnapshot || !Holds_Page(entry))
+        return;
+    const Shown_Text_Keeper keeper({entry.Page});
+    entry.Encode(m_savedSnapshot.get());
 }
 
 bool MainWindow::Has_Unsaved_Edits()

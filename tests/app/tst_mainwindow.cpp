@@ -479,15 +479,25 @@ void Tst_MainWindow::no_question_without_edits()
     window.findChild<QAction*>(QStringLiteral("action_New"))->trigger();
     QCOMPARE(asked, 0);
 
-    // Files the pages normalise on save, some pages built only after the Open.
-    const int size = Image_Region::Image_End - Image_Region::Image_Start;
+    // Files the pages normalise on save, pages built before and after the Open.
+    using namespace Image_Region;
     for (quint32 seed = 1; seed <= 3; ++seed) {
         MainWindow fresh;
-        const QString image = Make_Image_Text(Image_Region::Image_Start, Seeded_Bytes(size, seed), {64, seed == 2, false});
+        QByteArray bytes = Seeded_Bytes(Image_End - Image_Start, seed);
+        // FM channel 1 at 100 MHz without a name: a save names it, the Open shows none.
+        bytes[Fm_Channel_Flags_Addr - Image_Start] = char(bytes[Fm_Channel_Flags_Addr - Image_Start] | 1);
+        bytes.replace(Fm_Channel_Table_Addr - Image_Start, 5, QByteArray::fromHex("05F5E10000"));
+        const QString image = Make_Image_Text(Image_Start, bytes, {64, seed == 2, false});
         const QString in = dir.File(QStringLiteral("Data Files/random.PF"));
+        for (int slot = 0; slot < MainWindow::Slot_Count; ++slot) {
+            if ((slot + int(seed)) % 3 == 0)
+                fresh.Page_At(MainWindow::Page_Slot(slot));
+        }
         QVERIFY(Write_Text_File(in, image) && fresh.Open_File(in));
         for (int slot = 0; slot < MainWindow::Slot_Count; slot += int(seed))
             fresh.Page_At(MainWindow::Page_Slot(slot));
+        QVERIFY(!fresh.Has_Unsaved_Edits());
+        QCOMPARE(fresh.Page_At(MainWindow::Slot_Fm_Radio)->findChild<QLineEdit*>(QStringLiteral("lineEdit"))->text(), QString());
         fresh.findChild<QAction*>(QStringLiteral("action_New"))->trigger();
         QCOMPARE(asked, 0);
         QVERIFY(fresh.Open_File(in) && fresh.Save_File_To(in));
