@@ -412,50 +412,43 @@ void Tst_MainWindow::edits_not_saved_are_asked_about()
 {
     using Answer = MainWindow::Unsaved_Answer;
     QApplication::setQuitOnLastWindowClosed(false);
-    // New, Open, Exit, closing the window; then New once the save the answer asks for fails.
-    for (int command = 0; command < 5; ++command) {
+    const QString cn = MainWindow::Default_File_For(QStringLiteral("CHINESE"));
+    // New, Open, Exit, closing the window; New when the save fails (a FIFO took the file's
+    // place); New with no file of the editor's own (Save asks for a path).
+    for (int command = 0; command < 6; ++command) {
         for (Answer answer : {Answer::Save, Answer::Discard, Answer::Cancel}) {
             Test_Workdir dir;
-            const QString in = dir.File(QStringLiteral("Data Files/in.PF"));
-            const QString other = dir.File(QStringLiteral("Data Files/other.PF"));
-            QVERIFY(Write_Text_File(in, Default_Text()) && Write_Text_File(other, Default_Text()));
+            const QString in = dir.File(QStringLiteral("Data Files/in.PF")), other = dir.File(QStringLiteral("Data Files/other.PF"));
             MainWindow window;
             QStringList asked;
             MainWindow::Set_Question_Sink([&](const QString&, const QString& text) { asked << text; return answer; });
-            QVERIFY(window.Open_File(in));
+            QVERIFY(Write_Text_File(in, Default_Text()) && Write_Text_File(other, Default_Text()));
+            QVERIFY(command == 5 || window.Open_File(in));
             window.show();
             auto* beep = window.Page_At(MainWindow::Slot_Audio)->findChild<QComboBox*>(QStringLiteral("comboBox_13"));
-            beep->setCurrentIndex((beep->currentIndex() + 1) % beep->count());
-            const bool fails = command == 4 && answer == Answer::Save;
+            beep->setCurrentIndex(beep->currentIndex() ^ 1);
             if (command == 4)
                 QVERIFY(QFile::remove(in) && ::mkfifo(QFile::encodeName(in).constData(), 0600) == 0);
-            if (command == 1 && answer != Answer::Cancel)
-                Answer_File_Dialog(other);
-            const char* actions[] = {"action_New", "action_Open", "action_Exit", nullptr, "action_New"};
+            if ((command == 1 && answer != Answer::Cancel) || (command == 5 && answer == Answer::Save))
+                Answer_File_Dialog(command == 1 ? other : dir.File(QStringLiteral("Data Files/named.PF")));
+            const char* actions[] = {"action_New", "action_Open", "action_Exit", nullptr, "action_New", "action_New"};
             if (command == 3)
                 window.close();
             else
                 window.findChild<QAction*>(QLatin1String(actions[command]))->trigger();
 
             QCOMPARE(asked, QStringList(QStringLiteral("当前数据有尚未保存的修改。是否先保存？")));
-            const bool goesOn = answer != Answer::Cancel && !fails;
+            const bool goesOn = answer == Answer::Discard || (answer == Answer::Save && command != 4);
+            const bool closes = command == 2 || command == 3;
             if (command != 4)
-                QCOMPARE(Read_Text_File(in) != Default_Text(), answer == Answer::Save);
-            QCOMPARE(window.Has_Unsaved_Edits(), !goesOn || ((command == 2 || command == 3) && answer == Answer::Discard));
-            QCOMPARE(window.isVisible(), !goesOn || command == 0 || command == 1 || command == 4);
-            const QString after[] = {MainWindow::Default_File_For(QStringLiteral("CHINESE")), other, in, in, MainWindow::Default_File_For(QStringLiteral("CHINESE"))};
-            QCOMPARE(window.Current_File(), goesOn ? after[command] : in);
+                QCOMPARE(Read_Text_File(in) != Default_Text(), answer == Answer::Save && command != 5);
+            QCOMPARE(QFile::exists(dir.File(QStringLiteral("Data Files/named.PF"))), command == 5 && answer == Answer::Save);
+            QCOMPARE(window.Has_Unsaved_Edits(), !goesOn || (closes && answer == Answer::Discard));
+            QCOMPARE(window.isVisible(), !goesOn || !closes);
+            const QString after[] = {cn, other, in, in, cn, cn};
+            QCOMPARE(window.Current_File(), goesOn || command == 5 ? after[command] : in);
         }
     }
-    // With no file of its own, Save asks for a path.
-    Test_Workdir dir;
-    MainWindow window;
-    MainWindow::Set_Question_Sink([](const QString&, const QString&) { return Answer::Save; });
-    window.Page_At(MainWindow::Slot_Keys)->findChild<QComboBox*>(QStringLiteral("comboBox_1"))->setCurrentIndex(3);
-    Answer_File_Dialog(dir.File(QStringLiteral("Data Files/named.PF")));
-    window.findChild<QAction*>(QStringLiteral("action_New"))->trigger();
-    QVERIFY(Read_Text_File(dir.File(QStringLiteral("Data Files/named.PF"))) != Default_Text());
-    QCOMPARE(window.Current_File(), MainWindow::Default_File_For(QStringLiteral("CHINESE")));
     MainWindow::Set_Question_Sink({});
 }
 
@@ -472,37 +465,31 @@ void Tst_MainWindow::no_question_without_edits()
     const QString shown = ownId->text();
     for (const QString& typed : {QStringLiteral("135"), shown}) {
         ownId->selectAll();
-        QTest::keyClicks(ownId, typed);
-        QTest::keyClick(ownId, Qt::Key_Return);
+        QTest::keyClicks(ownId, typed + QLatin1Char('\r'));
         QCOMPARE(window.Has_Unsaved_Edits(), typed != shown);
     }
     window.findChild<QAction*>(QStringLiteral("action_New"))->trigger();
-    QCOMPARE(asked, 0);
 
     // Files the pages normalise on save, pages built before and after the Open.
     using namespace Image_Region;
-    for (quint32 seed = 1; seed <= 3; ++seed) {
+    for (int seed = 1; seed <= 3; ++seed) {
         MainWindow fresh;
-        QByteArray bytes = Seeded_Bytes(Image_End - Image_Start, seed);
+        QByteArray bytes = Seeded_Bytes(Image_End - Image_Start, quint32(seed));
         // FM channel 1 at 100 MHz without a name: a save names it, the Open shows none.
         bytes[Fm_Channel_Flags_Addr - Image_Start] = char(bytes[Fm_Channel_Flags_Addr - Image_Start] | 1);
         bytes.replace(Fm_Channel_Table_Addr - Image_Start, 5, QByteArray::fromHex("05F5E10000"));
         const QString image = Make_Image_Text(Image_Start, bytes, {64, seed == 2, false});
         const QString in = dir.File(QStringLiteral("Data Files/random.PF"));
-        for (int slot = 0; slot < MainWindow::Slot_Count; ++slot) {
-            if ((slot + int(seed)) % 3 == 0)
-                fresh.Page_At(MainWindow::Page_Slot(slot));
-        }
+        for (int slot = 0; slot < MainWindow::Slot_Count; ++slot)
+            fresh.Page_At(MainWindow::Page_Slot((slot + seed) % 3 == 0 ? slot : 0));
         QVERIFY(Write_Text_File(in, image) && fresh.Open_File(in));
-        for (int slot = 0; slot < MainWindow::Slot_Count; slot += int(seed))
+        for (int slot = 0; slot < MainWindow::Slot_Count; slot += seed)
             fresh.Page_At(MainWindow::Page_Slot(slot));
-        QVERIFY(!fresh.Has_Unsaved_Edits());
         QCOMPARE(fresh.Page_At(MainWindow::Slot_Fm_Radio)->findChild<QLineEdit*>(QStringLiteral("lineEdit"))->text(), QString());
         fresh.findChild<QAction*>(QStringLiteral("action_New"))->trigger();
-        QCOMPARE(asked, 0);
-        QVERIFY(fresh.Open_File(in) && fresh.Save_File_To(in));
-        QVERIFY(Read_Text_File(in) != image);
+        QVERIFY(fresh.Open_File(in) && fresh.Save_File_To(in) && Read_Text_File(in) != image);
     }
+    QCOMPARE(asked, 0);
     MainWindow::Set_Question_Sink({});
 }
 
@@ -513,24 +500,31 @@ void Tst_MainWindow::menus_open_with_alt_and_lists_keep_their_value()
     window.show();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    auto* sideKey = window.Page_At(MainWindow::Slot_Keys)->findChild<QComboBox*>(QStringLiteral("comboBox_1"));
-    window.findChild<QStackedWidget*>(QStringLiteral("stackedWidget"))->setCurrentIndex(MainWindow::Slot_Keys);
-    sideKey->setFocus();
-    const int index = sideKey->currentIndex();
-    for (const char* language : {"CHINESE", "ENGLISH"}) {
+    QComboBox* lists[] = {window.Page_At(MainWindow::Slot_Keys)->findChild<QComboBox*>(QStringLiteral("comboBox_1")),
+                          window.Page_At(MainWindow::Slot_Audio)->findChild<QComboBox*>(QStringLiteral("comboBox_13"))};
+    const int indexes[] = {lists[0]->currentIndex(), lists[1]->currentIndex()};
+    for (const char* language : {"ENGLISH", "CHINESE"}) {
         window.Language_Change(QLatin1String(language));
-        for (const auto& [key, menuName] : {std::pair{Qt::Key_F, "menu_File"}, std::pair{Qt::Key_L, "menu_Language"}}) {
-            auto* menu = window.findChild<QMenu*>(QLatin1String(menuName));
-            QTest::keyClick(sideKey, key, Qt::AltModifier);
-            QTRY_VERIFY(menu->isVisible());
-            menu->close();
+        for (const char* name : {"menu_File", "menu_Language"}) {
+            QTest::keyClick(lists[0], name[5] == 'F' ? Qt::Key_F : Qt::Key_L, Qt::AltModifier);
+            QTRY_VERIFY(window.findChild<QMenu*>(QLatin1String(name))->isVisible());
+            window.findChild<QMenu*>(QLatin1String(name))->close();
         }
-        QTest::keyClick(sideKey, Qt::Key_O, Qt::AltModifier);
-        QCOMPARE(sideKey->currentIndex(), index);
+        // Letters that start items ("Monitor", "Talk Around", "On"), and moves; Ctrl+O is Open.
+        for (QComboBox* list : lists) {
+            for (Qt::KeyboardModifier modifier : {Qt::AltModifier, Qt::ControlModifier, Qt::MetaModifier}) {
+                for (Qt::Key key : {Qt::Key_M, Qt::Key_T, Qt::Key_O, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_End}) {
+                    if (modifier != Qt::ControlModifier || key != Qt::Key_O)
+                        QTest::keyClick(list, key, modifier);
+                    list->hidePopup();
+                }
+            }
+        }
+        QVERIFY(lists[0]->currentIndex() == indexes[0] && lists[1]->currentIndex() == indexes[1]);
     }
-    QCOMPARE(window.findChild<QMenu*>(QStringLiteral("menu_File"))->title(), QStringLiteral("&File"));
-    window.Language_Change(QStringLiteral("CHINESE"));
-    QCOMPARE(window.findChild<QMenu*>(QStringLiteral("menu_Language"))->title(), QStringLiteral("语言(&L)"));
+    QCOMPARE(window.findChild<QMenu*>(QStringLiteral("menu_File"))->title(), QStringLiteral("文件(&F)"));
+    window.Language_Change(QStringLiteral("ENGLISH"));
+    QCOMPARE(window.findChild<QMenu*>(QStringLiteral("menu_Language"))->title(), QStringLiteral("&Language"));
 }
 
 QTEST_MAIN(Tst_MainWindow)

@@ -26,7 +26,6 @@ private slots:
     void loading_a_broken_file_keeps_image_and_file();
     void save_is_atomic_and_reports_failure();
     void files_over_the_limit_or_not_regular_are_refused();
-    void saves_only_replace_regular_files();
 };
 
 void Tst_Image_Container::reads_across_lines_in_stored_case()
@@ -255,41 +254,26 @@ void Tst_Image_Container::files_over_the_limit_or_not_regular_are_refused()
         QVERIFY(!DATA_FILE_READ_WRITE::Read_Image_File(dir.filePath(QLatin1String(name)), &text, &error));
         QVERIFY2(timer.elapsed() < 1000 && error.contains(name[1] == 'o' ? "文件夹" : "不是普通文件"), qPrintable(error));
     }
-}
 
-void Tst_Image_Container::saves_only_replace_regular_files()
-{
-    QTemporaryDir dir;
-    auto image = Make_Image(0x1000, Seeded_Bytes(32, 4));
-    const auto node = [&dir](const char* name) { return QFile::encodeName(dir.filePath(QLatin1String(name))); };
-    const auto type = [](const QByteArray& path) {
-        struct stat st = {};
-        return ::lstat(path.constData(), &st) == 0 ? st.st_mode & S_IFMT : 0;
-    };
-
-    // A link to a regular file is saved through: it stays a link, its target takes the text.
-    QVERIFY(Write_Text_File(dir.filePath(QStringLiteral("target.PF")), QStringLiteral("old")));
-    QVERIFY(QFile::link(dir.filePath(QStringLiteral("target.PF")), dir.filePath(QStringLiteral("link.PF"))));
-    QVERIFY(image->Write_All_Ram_Data_to_File(dir.filePath(QStringLiteral("link.PF"))));
-    QCOMPARE(type(node("link.PF")), mode_t(S_IFLNK));
-    QCOMPARE(Read_Text_File(dir.filePath(QStringLiteral("target.PF"))), image->Image_Text());
-
-    // A FIFO, a link to it, a folder and a device node are refused and stay as they were.
-    QCOMPARE(::mkfifo(node("fifo.PF").constData(), 0600), 0);
+    // Nor does a save replace one, or a device node where mknod is permitted (only
+    // nodes in this folder: a save that went wrong must not reach /dev); a link
+    // to a regular file is saved through and stays a link.
+    auto image = Make_Image(0x1000, QByteArray(4, char(0x5A)));
+    const QString link = dir.filePath(QStringLiteral("link.PF"));
+    QVERIFY(QFile::link(file.fileName(), link) && image->Write_All_Ram_Data_to_File(link));
+    QVERIFY(QFileInfo(link).isSymLink() && Read_Text_File(file.fileName()) == image->Image_Text());
     QVERIFY(QFile::link(dir.filePath(QStringLiteral("fifo.PF")), dir.filePath(QStringLiteral("fifo link.PF"))));
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.PF")));
-    const bool device = ::mknod(node("null.PF").constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
-    for (const char* name : {"fifo.PF", "fifo link.PF", "folder.PF", "null.PF"}) {
-        if (!device && name[0] == 'n')
-            continue;
-        const mode_t before = type(node(name));
-        QVERIFY(!image->Write_All_Ram_Data_to_File(dir.filePath(QLatin1String(name))));
-        QVERIFY2(image->Last_Error().contains(name[1] == 'o' ? "文件夹" : "不是普通文件"), qPrintable(image->Last_Error()));
-        QCOMPARE(type(node(name)), before);
+    const bool device = ::mknod(QFile::encodeName(dir.filePath(QStringLiteral("null.PF"))).constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+    for (const char* name : {"folder.PF", "fifo.PF", "fifo link.PF", "null.PF"}) {
+        const QByteArray path = QFile::encodeName(dir.filePath(QLatin1String(name)));
+        struct stat before = {}, after = {};
+        if (::lstat(path.constData(), &before) != 0)
+            continue; // no device node here
+        QVERIFY(!image->Write_All_Ram_Data_to_File(QFile::decodeName(path)) && ::lstat(path.constData(), &after) == 0);
+        QVERIFY2(after.st_mode == before.st_mode && after.st_ino == before.st_ino, name);
     }
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size(), device ? 6 : 5);
     if (!device)
-        QSKIP("mknod is not permitted here: the device node case did not run");
+        QSKIP("mknod is not permitted here: the device node was not tried");
 }
 
 QTEST_MAIN(Tst_Image_Container)

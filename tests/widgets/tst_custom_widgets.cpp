@@ -1,5 +1,4 @@
 #include "widgets/byte_row.h"
-#include "widgets/combo_key_guard.h"
 #include "widgets/customdoublevalidator.h"
 #include "widgets/customitemdelegrate.h"
 #include "widgets/table_editor.h"
@@ -40,7 +39,6 @@ private slots:
     void combo_byte_round_trip_data();
     void combo_byte_round_trip();
     void pause_undoes_a_by_name_connection_once();
-    void command_keys_leave_a_list_as_it_is();
 };
 
 void Tst_Custom_Widgets::double_validator_data()
@@ -163,35 +161,6 @@ void Tst_Custom_Widgets::pause_undoes_a_by_name_connection_once()
         page.m_table->item(0, 0)->setText(QString::number(round));
         QCOMPARE(page.Runs, round); // connected again, and only once
     }
-}
-
-void Tst_Custom_Widgets::command_keys_leave_a_list_as_it_is()
-{
-    Combo_Key_Guard::Install();
-    QComboBox combo;
-    combo.addItems({QStringLiteral("Off"), QStringLiteral("On"), QStringLiteral("Frequency Match"), QStringLiteral("Alarm")});
-    combo.setCurrentIndex(1);
-    combo.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&combo));
-    QSignalSpy changed(&combo, &QComboBox::currentIndexChanged);
-    const Qt::KeyboardModifiers commands[] = {Qt::AltModifier, Qt::ControlModifier, Qt::MetaModifier,
-                                              Qt::AltModifier | Qt::ShiftModifier};
-    for (Qt::KeyboardModifiers modifiers : commands) {
-        for (Qt::Key key : {Qt::Key_F, Qt::Key_O, Qt::Key_A, Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp,
-                            Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End}) {
-            QTest::keyClick(&combo, key, modifiers);
-            combo.hidePopup();
-        }
-    }
-    QCOMPARE(changed.count(), 0);
-    QCOMPARE(combo.currentIndex(), 1);
-
-    // Alt+Down still opens the list; a plain letter still searches it.
-    QTest::keyClick(&combo, Qt::Key_Down, Qt::AltModifier);
-    QTRY_VERIFY(combo.view()->isVisible());
-    combo.hidePopup();
-    QTest::keyClick(&combo, Qt::Key_F);
-    QCOMPARE(combo.currentIndex(), 2);
 }
 
 QTEST_MAIN(Tst_Custom_Widgets)
