@@ -5,6 +5,7 @@
 #include "app/font_substitutes.h"
 #include "app/page_presence.h"
 #include "app/shell_blocks.h"
+#include "app/shown_text_keeper.h"
 #include "image/data_file_read_write.h"
 #include "pages/aprs/aprs_form.h"
 #include "pages/fm/fm_radio_form.h"
@@ -14,11 +15,13 @@
 #include "pages/signalling/dtmf_form.h"
 #include "pages/signalling/five_tone_form.h"
 #include "pages/signalling/two_tone_form.h"
+#include "widgets/combo_key_guard.h"
 #include "widgets/wheel_guard.h"
 
 #include <QAbstractItemDelegate>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
@@ -46,6 +49,12 @@ MainWindow::Message_Sink& Sink()
 {
     static MainWindow::Message_Sink sink;
     return sink;
+}
+
+MainWindow::Question_Sink& Question()
+{
+    static MainWindow::Question_Sink question;
+    return question;
 }
 
 QString Absolute(const QString& path)
@@ -98,6 +107,11 @@ void MainWindow::Set_Message_Sink(Message_Sink sink)
     Sink() = std::move(sink);
 }
 
+void MainWindow::Set_Question_Sink(Question_Sink sink)
+{
+    Question() = std::move(sink);
+}
+
 QString MainWindow::Working_File_Path()
 {
     return App_Paths::Working_File();
@@ -123,6 +137,7 @@ MainWindow::MainWindow(QWidget* parent, Start_Up startUp)
     ui->setupUi(this);
     m_image = std::make_unique<DATA_FILE_READ_WRITE>(Working_File_Path());
     Wheel_Guard::Install(); // the wheel scrolls the pages, not their values
+    Combo_Key_Guard::Install(); // Alt+letter opens a menu, not a list's item
 
     using namespace Image_Region;
     Add_Page<SOUNDS_SETTING_FORM>(Slot_Audio, QT_TRANSLATE_NOOP("MainWindow", "音频设置"), {Settings_Block_Region});
@@ -182,6 +197,7 @@ void MainWindow::Build_Page(Page_Slot slot)
         entry->Decode(m_lastDecoded.get());
     if (Page_Without_Data(slot))
         Clear_Page_Widgets(entry->Page);
+    Add_To_Saved_Snapshot(*entry);
     if (All_Pages_Built())
         m_lastDecoded.reset();
 }
@@ -289,6 +305,7 @@ bool MainWindow::Decode_All_From_File(const QString& path)
     // The text was checked as it was read: once per Open.
     m_image->Load_Checked_Image_Text(text, std::move(lines));
     Decode_All_Pages();
+    Take_Saved_Snapshot();
     Report_Pages_Without_Data(path);
     return true;
 }
@@ -435,6 +452,8 @@ bool MainWindow::Save_File_To(const QString& path)
     }
     if (!Encode_All_To_File(path))
         return false;
+    // What was written is what a save would write now.
+    m_savedSnapshot = std::make_unique<DATA_FILE_READ_WRITE>(*m_image);
     m_currentFile = path;
     Retranslate_Shell();
     Report(tr("保存成功：%1").arg(QDir::toNativeSeparators(path)));
@@ -456,13 +475,29 @@ QString MainWindow::Ask_Save_Path()
     return dialog.selectedFiles().constFirst();
 }
 
+bool MainWindow::Save_Current_File()
+{
+    if (m_currentFile.isEmpty() || Is_Default_File(m_currentFile))
+        return Save_As();
+    return Save_File_To(m_currentFile);
+}
+
+bool MainWindow::Save_As()
+{
+    const QString path = Ask_Save_Path();
+    return !path.isEmpty() && Save_File_To(path);
+}
+
 void MainWindow::on_action_New_triggered()
 {
-    New_File();
+    if (May_Discard_Edits())
+        New_File();
 }
 
 void MainWindow::on_action_Open_triggered()
 {
+    if (!May_Discard_Edits())
+        return;
     QDir().mkpath(App_Paths::Data_Folder());
     const QString path = QFileDialog::getOpenFileName(this, tr("打开"), App_Paths::Data_Folder(),
                                                       QString::fromLatin1(Program_File_Filter));
@@ -472,23 +507,113 @@ void MainWindow::on_action_Open_triggered()
 
 void MainWindow::on_action_Save_triggered()
 {
-    if (m_currentFile.isEmpty() || Is_Default_File(m_currentFile)) {
-        on_action_Save_As_triggered();
-        return;
-    }
-    Save_File_To(m_currentFile);
+    Save_Current_File();
 }
 
 void MainWindow::on_action_Save_As_triggered()
 {
-    const QString path = Ask_Save_Path();
-    if (!path.isEmpty())
-        Save_File_To(path);
+    Save_As();
 }
 
 void MainWindow::on_action_Exit_triggered()
 {
     close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (May_Discard_Edits())
+        event->accept();
+    else
+        event->ignore();
+}
+
+// ---- edits not saved ----------------------------------------------------------
+
+// The image as a save would write it now, from the pages built so far, in a
+// copy: the image, the working file and what the pages show stay as they
+// are. A page not built yet holds the values of the last decode, which its
+// bytes in the image are.
+std::unique_ptr<DATA_FILE_READ_WRITE> MainWindow::Encoded_Copy() const
+{
+    std::vector<const Page_Entry*> encoded;
+    QVector<QWidget*> pages;
+    for (const Page_Entry& entry : m_pages) {
+        if (entry.Is_Built() && Holds_Page(entry)) {
+            encoded.push_back(&entry);
+            pages.append(entry.Page);
+        }
+    }
+    auto copy = std::make_unique<DATA_FILE_READ_WRITE>(*m_image);
+    const Shown_Text_Keeper keeper(pages);
+    for (const Page_Entry* entry : encoded)
+        entry->Encode(copy.get());
+    Write_Shell_Fixed_Blocks(copy.get());
+    return copy;
+}
+
+void MainWindow::Take_Saved_Snapshot()
+{
+    if (m_image->Is_Empty())
+        m_savedSnapshot.reset();
+    else
+        m_savedSnapshot = Encoded_Copy();
+}
+
+// A page built after the snapshot was taken holds the values of the last
+// decode: what it writes now is what it would have written then.
+void MainWindow::Add_To_Saved_Snapshot(const Page_Entry& entry)
+{
+    if (!m_savedSnapshot || !Holds_Page(entry))
+        return;
+    const Shown_Text_Keeper keeper({entry.Page});
+    entry.Encode(m_savedSnapshot.get());
+}
+
+bool MainWindow::Has_Unsaved_Edits()
+{
+    if (!m_savedSnapshot)
+        return false;
+    Finish_Pending_Edit();
+    // Bytes, not digits: an encoder may write in upper case what was read in lower.
+    return Encoded_Copy()->Image_Text().compare(m_savedSnapshot->Image_Text(), Qt::CaseInsensitive) != 0;
+}
+
+// Asks when edits were not saved; true when the caller may go on and discard
+// them: nothing to save, saved, or the user chose to discard them.
+bool MainWindow::May_Discard_Edits()
+{
+    if (!Has_Unsaved_Edits())
+        return true;
+    switch (Ask_About_Unsaved_Edits()) {
+    case Unsaved_Answer::Save:
+        return Save_Current_File();
+    case Unsaved_Answer::Discard:
+        return true;
+    case Unsaved_Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+MainWindow::Unsaved_Answer MainWindow::Ask_About_Unsaved_Edits()
+{
+    const QString title = tr("未保存的修改");
+    const QString text = tr("当前数据有尚未保存的修改。是否先保存？");
+    if (Question())
+        return Question()(title, text);
+    QMessageBox box(QMessageBox::Warning, title, text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return Unsaved_Answer::Save;
+    case QMessageBox::Discard:
+        return Unsaved_Answer::Discard;
+    default:
+        return Unsaved_Answer::Cancel;
+    }
 }
 
 void MainWindow::on_action_Chinese_triggered()

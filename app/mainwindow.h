@@ -12,6 +12,7 @@
 #include <vector>
 
 class DATA_FILE_READ_WRITE;
+class QCloseEvent;
 class QLabel;
 
 namespace Ui {
@@ -36,6 +37,14 @@ public:
     using Message_Sink = std::function<void(const QString& title, const QString& text)>;
     static void Set_Message_Sink(Message_Sink sink);
 
+    // The user's answer when New, Open, Exit or closing the window would
+    // discard edits that were not saved.
+    enum class Unsaved_Answer { Save, Discard, Cancel };
+    // Replaces the box that asks it (tests and tools that run without a user
+    // set it); an empty function restores it.
+    using Question_Sink = std::function<Unsaved_Answer(const QString& title, const QString& text)>;
+    static void Set_Question_Sink(Question_Sink sink);
+
     // What the window holds once constructed: the language's default data
     // file (the editor), or its pages as freshly built over an empty image
     // (the tool that makes the default data files).
@@ -55,10 +64,17 @@ public:
     // every page's values through the re-translation.
     void Language_Change(const QString& language);
 
-    // File commands without dialogs; each reports its result and says whether it worked.
+    // File commands without dialogs; each reports its result and says whether
+    // it worked. None of them asks about edits that were not saved.
     bool New_File();
     bool Open_File(const QString& path);
     bool Save_File_To(const QString& path);
+
+    // Whether the pages hold edits that were not saved: the bytes a save would
+    // write now differ from those it would have written right after the last
+    // Open, New or Save. Finishes the edit in progress first, as a save does;
+    // changes neither the image nor the working file.
+    bool Has_Unsaved_Edits();
 
     DATA_FILE_READ_WRITE* Image() const { return m_image.get(); }
     QString Current_File() const { return m_currentFile; }
@@ -69,6 +85,10 @@ public:
 
     static QString Default_File_For(const QString& language);
     static QString Working_File_Path();
+
+protected:
+    // Closing the window (and Exit) asks first when edits were not saved.
+    void closeEvent(QCloseEvent* event) override;
 
 private slots:
     void on_action_New_triggered();
@@ -101,6 +121,15 @@ private:
     void Report(const QString& text);
     bool Is_Default_File(const QString& path) const;
     QString Ask_Save_Path();
+    bool Save_Current_File();
+    bool Save_As();
+
+    // Edits not saved: the snapshot they are measured against, and the question.
+    std::unique_ptr<DATA_FILE_READ_WRITE> Encoded_Copy() const;
+    void Take_Saved_Snapshot();
+    void Add_To_Saved_Snapshot(const Page_Entry& entry);
+    bool May_Discard_Edits();
+    Unsaved_Answer Ask_About_Unsaved_Edits();
 
     // Pages whose regions the image lacks: cleared, disabled and not encoded.
     bool Holds_Page(const Page_Entry& entry) const;
@@ -115,6 +144,9 @@ private:
     std::unique_ptr<DATA_FILE_READ_WRITE> m_image;
     // The image as the last decode all saw it, while some page is not built.
     std::unique_ptr<DATA_FILE_READ_WRITE> m_lastDecoded;
+    // The image as a save would have written it right after the last Open,
+    // New or Save; none while the image is empty.
+    std::unique_ptr<DATA_FILE_READ_WRITE> m_savedSnapshot;
     QTranslator m_translator;
     QTranslator m_qtTranslator; // Qt's own texts, installed for Chinese
     QString m_language;

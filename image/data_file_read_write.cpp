@@ -169,14 +169,30 @@ bool DATA_FILE_READ_WRITE::Read_Image_File(const QString& path, QString* text, Q
 
 bool DATA_FILE_READ_WRITE::Save_Image_Text(const QString& path, const QString& text, QString* error)
 {
+    const QString shown = QDir::toNativeSeparators(path);
+    // The save renames a new file over the target: only a regular file (or
+    // none yet) may be replaced. A folder, device, FIFO or socket, or a link
+    // to one, stays as it is.
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        *error = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "这是文件夹，不能保存为数据文件：%1")).arg(shown);
+        return false;
+    }
+    if (info.exists() && !info.isFile()) {
+        *error = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "这不是普通文件（而是设备、管道或套接字），不能保存为数据文件：%1"))
+                     .arg(shown);
+        return false;
+    }
+    // A link to a regular file stays a link: the save file follows links
+    // and replaces their target.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        *error = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "无法写入文件：%1")).arg(QDir::toNativeSeparators(path));
+        *error = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "无法写入文件：%1")).arg(shown);
         return false;
     }
     const QByteArray bytes = text.toUtf8();
     if (file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "无法写入文件：%1")).arg(QDir::toNativeSeparators(path));
+        *error = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "无法写入文件：%1")).arg(shown);
         return false;
     }
     return true;

@@ -46,6 +46,14 @@
         <translation>Cannot write the file: %1</translation>
     </message>
     <message>
+        <source>这是文件夹，不能保存为数据文件：%1</source>
+        <translation>This is a folder and cannot be saved as a data file: %1</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（而是设备、管道或套接字），不能保存为数据文件：%1</source>
+        <translation>This is not a regular file (it is a device, pipe or socket) and cannot be saved as a data file: %1</translation>
+    </message>
+    <message>
         <location filename="../../image/image_line_format.cpp" line="+29"/>
         <source>行太短，缺少地址或字节数</source>
         <translation>the line is too short: address or byte count missing</translation>
@@ -112,12 +120,12 @@
     <message>
         <location line="+60"/>
         <source>文件</source>
-        <translation>File</translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>语言</source>
-        <translation>Language</translation>
+        <translation>&amp;Language</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -259,6 +267,14 @@
         <location line="+27"/>
         <source>此文件中没有本页的数据。</source>
         <translation>This file holds no data for this page.</translation>
+    </message>
+    <message>
+        <source>未保存的修改</source>
+        <translation>Unsaved Changes</translation>
+    </message>
+    <message>
+        <source>当前数据有尚未保存的修改。是否先保存？</source>
+        <translation>The data holds changes that have not been saved. Save them first?</translation>
     </message>
 </context>
 </TS>

@@ -5,16 +5,21 @@
 #include "support/test_image.h"
 #include "support/test_workdir.h"
 
+#include <QComboBox>
 #include <QCryptographicHash>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -44,6 +49,17 @@ QStringList Shown_Values(QWidget* page)
     return shown;
 }
 
+// Answers the next file dialog with `path` once its event loop runs.
+void Answer_File_Dialog(const QString& path)
+{
+    QTimer::singleShot(0, [path] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept(); // the file dialog's own check of the name
+    });
+}
+
 } // namespace
 
 class Tst_MainWindow : public QObject
@@ -66,6 +82,9 @@ private slots:
     void shell_blocks();
     void shell_blocks_need_their_addresses();
     void file_with_part_of_the_memory();
+    void edits_not_saved_are_asked_about();
+    void no_question_without_edits();
+    void menus_open_with_alt_and_lists_keep_their_value();
 };
 
 void Tst_MainWindow::start_up_loads_the_default_file()
@@ -259,6 +278,10 @@ void Tst_MainWindow::decode_and_encode_run_in_fixed_order()
                                QStringLiteral("FM_RADIO_FORM"),       QStringLiteral("APRS_FORM"),
                                QStringLiteral("DTMF_FORM"),           QStringLiteral("TWO_TONE_FORM"),
                                QStringLiteral("FIVE_TONE_FORM"),      QStringLiteral("BLUETOOTH_FORM")};
+    // Every page built first: a page built late also encodes once into the
+    // snapshot that edits not saved are measured against.
+    for (int slot = 0; slot < MainWindow::Slot_Count; ++slot)
+        window.Page_At(MainWindow::Page_Slot(slot));
     // Each page names itself first in its decoder's and encoder's debug line.
     for (const char* operation : {"::Set_Windows_Data_From_SP_Read", "::Get_Windows_Data_To_SP_Write"}) {
         Captured_Lines.clear();
@@ -383,6 +406,122 @@ void Tst_MainWindow::file_with_part_of_the_memory()
     QVERIFY(Write_Text_File(file, fmPartial) && window.Open_File(file) && window.Save_File_To(file));
     check({MainWindow::Slot_Fm_Radio});
     QCOMPARE(Read_Text_File(file), fmPartial);
+}
+
+void Tst_MainWindow::edits_not_saved_are_asked_about()
+{
+    using Answer = MainWindow::Unsaved_Answer;
+    QApplication::setQuitOnLastWindowClosed(false);
+    const QString cn = MainWindow::Default_File_For(QStringLiteral("CHINESE"));
+    // New, Open, Exit, closing the window; New when the save fails (a FIFO took the file's
+    // place); New with no file of the editor's own (Save asks for a path).
+    for (int command = 0; command < 6; ++command) {
+        for (Answer answer : {Answer::Save, Answer::Discard, Answer::Cancel}) {
+            Test_Workdir dir;
+            const QString in = dir.File(QStringLiteral("Data Files/in.PF")), other = dir.File(QStringLiteral("Data Files/other.PF"));
+            MainWindow window;
+            QStringList asked;
+            MainWindow::Set_Question_Sink([&](const QString&, const QString& text) { asked << text; return answer; });
+            QVERIFY(Write_Text_File(in, Default_Text()) && Write_Text_File(other, Default_Text()));
+            QVERIFY(command == 5 || window.Open_File(in));
+            window.show();
+            auto* beep = window.Page_At(MainWindow::Slot_Audio)->findChild<QComboBox*>(QStringLiteral("comboBox_13"));
+            beep->setCurrentIndex(beep->currentIndex() ^ 1);
+            if (command == 4)
+                QVERIFY(QFile::remove(in) && ::mkfifo(QFile::encodeName(in).constData(), 0600) == 0);
+            if ((command == 1 && answer != Answer::Cancel) || (command == 5 && answer == Answer::Save))
+                Answer_File_Dialog(command == 1 ? other : dir.File(QStringLiteral("Data Files/named.PF")));
+            const char* actions[] = {"action_New", "action_Open", "action_Exit", nullptr, "action_New", "action_New"};
+            if (command == 3)
+                window.close();
+            else
+                window.findChild<QAction*>(QLatin1String(actions[command]))->trigger();
+
+            QCOMPARE(asked, QStringList(QStringLiteral("当前数据有尚未保存的修改。是否先保存？")));
+            const bool goesOn = answer == Answer::Discard || (answer == Answer::Save && command != 4);
+            const bool closes = command == 2 || command == 3;
+            if (command != 4)
+                QCOMPARE(Read_Text_File(in) != Default_Text(), answer == Answer::Save && command != 5);
+            QCOMPARE(QFile::exists(dir.File(QStringLiteral("Data Files/named.PF"))), command == 5 && answer == Answer::Save);
+            QCOMPARE(window.Has_Unsaved_Edits(), !goesOn || (closes && answer == Answer::Discard));
+            QCOMPARE(window.isVisible(), !goesOn || !closes);
+            const QString after[] = {cn, other, in, in, cn, cn};
+            QCOMPARE(window.Current_File(), goesOn || command == 5 ? after[command] : in);
+        }
+    }
+    MainWindow::Set_Question_Sink({});
+}
+
+void Tst_MainWindow::no_question_without_edits()
+{
+    int asked = 0;
+    MainWindow::Set_Question_Sink([&asked](const QString&, const QString&) { ++asked; return MainWindow::Unsaved_Answer::Cancel; });
+    Test_Workdir dir;
+    MainWindow window;
+    // A language switch; an edit typed back.
+    window.Language_Change(QStringLiteral("ENGLISH"));
+    window.Language_Change(QStringLiteral("CHINESE"));
+    auto* ownId = window.Page_At(MainWindow::Slot_Dtmf)->findChild<QLineEdit*>(QStringLiteral("lineEdit_3"));
+    const QString shown = ownId->text();
+    for (const QString& typed : {QStringLiteral("135"), shown}) {
+        ownId->selectAll();
+        QTest::keyClicks(ownId, typed + QLatin1Char('\r'));
+        QCOMPARE(window.Has_Unsaved_Edits(), typed != shown);
+    }
+    window.findChild<QAction*>(QStringLiteral("action_New"))->trigger();
+
+    // Files the pages normalise on save, pages built before and after the Open.
+    using namespace Image_Region;
+    for (int seed = 1; seed <= 3; ++seed) {
+        MainWindow fresh;
+        QByteArray bytes = Seeded_Bytes(Image_End - Image_Start, quint32(seed));
+        // FM channel 1 at 100 MHz without a name: a save names it, the Open shows none.
+        bytes[Fm_Channel_Flags_Addr - Image_Start] = char(bytes[Fm_Channel_Flags_Addr - Image_Start] | 1);
+        bytes.replace(Fm_Channel_Table_Addr - Image_Start, 5, QByteArray::fromHex("05F5E10000"));
+        const QString image = Make_Image_Text(Image_Start, bytes, {64, seed == 2, false});
+        const QString in = dir.File(QStringLiteral("Data Files/random.PF"));
+        for (int slot = 0; slot < MainWindow::Slot_Count; ++slot)
+            fresh.Page_At(MainWindow::Page_Slot((slot + seed) % 3 == 0 ? slot : 0));
+        QVERIFY(Write_Text_File(in, image) && fresh.Open_File(in));
+        for (int slot = 0; slot < MainWindow::Slot_Count; slot += seed)
+            fresh.Page_At(MainWindow::Page_Slot(slot));
+        QCOMPARE(fresh.Page_At(MainWindow::Slot_Fm_Radio)->findChild<QLineEdit*>(QStringLiteral("lineEdit"))->text(), QString());
+        fresh.findChild<QAction*>(QStringLiteral("action_New"))->trigger();
+        QVERIFY(fresh.Open_File(in) && fresh.Save_File_To(in) && Read_Text_File(in) != image);
+    }
+    QCOMPARE(asked, 0);
+    MainWindow::Set_Question_Sink({});
+}
+
+void Tst_MainWindow::menus_open_with_alt_and_lists_keep_their_value()
+{
+    Test_Workdir dir;
+    MainWindow window;
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* list = window.Page_At(MainWindow::Slot_Keys)->findChild<QComboBox*>(QStringLiteral("comboBox_1"));
+    const int index = list->currentIndex();
+    for (const char* language : {"CHINESE", "ENGLISH"}) {
+        window.Language_Change(QLatin1String(language));
+        for (QMenu* menu : {window.findChild<QMenu*>(QStringLiteral("menu_File")), window.findChild<QMenu*>(QStringLiteral("menu_Language"))}) {
+            QTest::keyClick(list, menu->objectName() == QLatin1String("menu_File") ? Qt::Key_F : Qt::Key_L, Qt::AltModifier);
+            QTRY_VERIFY(menu->isVisible());
+            menu->close();
+        }
+    }
+    // Letters that start English items ("Monitor", "Talk Around"), and moves; Ctrl+O would be Open.
+    for (Qt::KeyboardModifier modifier : {Qt::AltModifier, Qt::ControlModifier, Qt::MetaModifier}) {
+        for (Qt::Key key : {Qt::Key_M, Qt::Key_T, Qt::Key_O, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_End}) {
+            if (modifier != Qt::ControlModifier || key != Qt::Key_O)
+                QTest::keyClick(list, key, modifier);
+            list->hidePopup();
+        }
+    }
+    QCOMPARE(list->currentIndex(), index);
+    QCOMPARE(window.findChild<QMenu*>(QStringLiteral("menu_File"))->title(), QStringLiteral("&File"));
+    window.Language_Change(QStringLiteral("CHINESE"));
+    QCOMPARE(window.findChild<QMenu*>(QStringLiteral("menu_File"))->title(), QStringLiteral("文件(&F)"));
 }
 
 QTEST_MAIN(Tst_MainWindow)

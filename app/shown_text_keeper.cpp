@@ -1,0 +1,22 @@
+#include "app/shown_text_keeper.h"
+
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+Shown_Text_Keeper::Shown_Text_Keeper(const QVector<QWidget*>& pages)
+{
+    for (QWidget* page : pages) {
+        for (QLineEdit* edit : page->findChildren<QLineEdit*>())
+            m_fields.append({edit, edit->text()});
+    }
+}
+
+Shown_Text_Keeper::~Shown_Text_Keeper()
+{
+    for (const Field& field : m_fields) {
+        if (field.Edit && field.Edit->text() != field.Text) {
+            const QSignalBlocker blocker(field.Edit);
+            field.Edit->setText(field.Text);
+        }
+    }
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QVector>
+
+class QLineEdit;
+class QWidget;
+
+// Keeps what the text fields of some pages show across an encode that is
+// not a save: an encoder may put its normalised form into a field (a default
+// name, a frequency in its stored form), which only a save should show. On
+// destruction each field an encode changed gets its text back, without
+// running any slot.
+class Shown_Text_Keeper
+{
+public:
+    explicit Shown_Text_Keeper(const QVector<QWidget*>& pages);
+    ~Shown_Text_Keeper();
+
+    Shown_Text_Keeper(const Shown_Text_Keeper&) = delete;
+    Shown_Text_Keeper& operator=(const Shown_Text_Keeper&) = delete;
+
+private:
+    struct Field
+    {
+        QPointer<QLineEdit> Edit;
+        QString Text;
+    };
+    QVector<Field> m_fields;
+};
