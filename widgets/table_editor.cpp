@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLineEdit>
 
 #include <utility>
 
@@ -11,6 +12,23 @@ const QColor Current_Row_Colour(223, 223, 223);
 const QColor Other_Row_Colour(255, 255, 255);
 
 } // namespace
+
+bool Commit_Cell_Editor(QLineEdit* editor)
+{
+    QWidget* viewport = editor ? editor->parentWidget() : nullptr;
+    auto* view = viewport ? qobject_cast<QAbstractItemView*>(viewport->parentWidget()) : nullptr;
+    if (!view || view->viewport() != viewport || !view->model())
+        return false;
+    const QAbstractItemModel* model = view->model();
+    const QModelIndex root = view->rootIndex();
+    for (int row = 0; row < model->rowCount(root); ++row) {
+        for (int column = 0; column < model->columnCount(root); ++column) {
+            if (view->indexWidget(model->index(row, column, root)) == editor)
+                return QMetaObject::invokeMethod(view, "commitData", Qt::DirectConnection, Q_ARG(QWidget*, editor));
+        }
+    }
+    return false;
+}
 
 Table_Editor::Table_Editor(QTableWidget* table, QObject* page, QAbstractItemView::EditTrigger keyTrigger,
                            QList<int> listColumns)

@@ -10,6 +10,12 @@
 #include <QTableWidget>
 
 class QComboBox;
+class QLineEdit;
+
+// If `editor` is the open text editor of a cell of an item view, hands its
+// text to the view's model through that view, as the editor's own commit
+// does, and says so. The editor stays open.
+bool Commit_Cell_Editor(QLineEdit* editor);
 
 // How a page edits one of its tables. The page keeps its cell rules in the
 // slot on_<table name>_itemChanged(QTableWidgetItem*), which setupUi connects
