@@ -89,7 +89,11 @@ void Random_Edit(MainWindow& window, QRandomGenerator& random)
         QTableWidgetItem* item = table->item(random.bounded(table->rowCount()), random.bounded(table->columnCount()));
         table->scrollToItem(item);
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(item).center());
-        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(item).center());
+        QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, Typed[random.bounded(Typed.size())]);
+        if (random.bounded(4) == 0) // a character typed on the cell: its editor, or its list's next entry
+            QApplication::sendEvent(table, &typed);
+        else
+            QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(item).center());
         if (QWidget* combo = table->cellWidget(item->row(), item->column()))
             QTest::keyClick(combo, Qt::Key_Down);
         else if (QWidget* editor = QApplication::focusWidget(); In_Table(editor))
