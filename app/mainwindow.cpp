@@ -16,10 +16,9 @@
 #include "pages/signalling/five_tone_form.h"
 #include "pages/signalling/two_tone_form.h"
 #include "widgets/combo_key_guard.h"
+#include "widgets/table_editor.h"
 #include "widgets/wheel_guard.h"
 
-#include <QAbstractItemDelegate>
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
@@ -313,17 +312,9 @@ bool MainWindow::Decode_All_From_File(const QString& path)
 void MainWindow::Finish_Pending_Edit()
 {
     auto* lineEdit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    if (!lineEdit)
-        return;
-    for (QWidget* w = lineEdit->parentWidget(); w; w = w->parentWidget()) {
-        if (auto* view = qobject_cast<QAbstractItemView*>(w)) {
-            // An open cell editor: hand its text to the model as a commit would.
-            if (QAbstractItemDelegate* delegate = view->itemDelegateForIndex(view->currentIndex()))
-                emit delegate->commitData(lineEdit);
-            return;
-        }
-    }
-    emit lineEdit->editingFinished();
+    // An open cell editor hands its text to the view it belongs to; it stays open.
+    if (lineEdit && !Commit_Cell_Editor(lineEdit))
+        emit lineEdit->editingFinished();
 }
 
 bool MainWindow::Encode_All_To_File(const QString& path)

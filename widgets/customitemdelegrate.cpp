@@ -2,7 +2,27 @@
 
 #include "widgets/field_validator.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
+
+namespace {
+
+// Whether the editor's text may be committed, after its validator's fixup
+// where the text is not acceptable as it stands.
+bool Acceptable_After_Fixup(QLineEdit* editor)
+{
+    if (editor->hasAcceptableInput())
+        return true;
+    if (const QValidator* validator = editor->validator()) {
+        QString text = editor->text();
+        validator->fixup(text);
+        if (text != editor->text())
+            editor->setText(text);
+    }
+    return editor->hasAcceptableInput();
+}
+
+} // namespace
 
 CustomItemDelegrate::CustomItemDelegrate(const QRegularExpression& pattern, QObject* parent)
     : CustomItemDelegrate(Field_Rule(pattern.pattern()), parent)
@@ -35,4 +55,21 @@ void CustomItemDelegrate::setModelData(QWidget* editor, QAbstractItemModel* mode
 {
     if (auto* lineEdit = qobject_cast<QLineEdit*>(editor))
         model->setData(index, lineEdit->text(), Qt::EditRole);
+}
+
+bool CustomItemDelegrate::eventFilter(QObject* object, QEvent* event)
+{
+    auto* editor = qobject_cast<QLineEdit*>(object);
+    if (editor && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // A text that is not acceptable keeps the editor open.
+            if (Acceptable_After_Fixup(editor)) {
+                emit commitData(editor);
+                emit closeEditor(editor, QAbstractItemDelegate::SubmitModelCache);
+            }
+            return true;
+        }
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
 }

@@ -1,7 +1,10 @@
 #include "widgets/table_editor.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
 
 #include <utility>
 
@@ -10,21 +13,52 @@ namespace {
 const QColor Current_Row_Colour(223, 223, 223);
 const QColor Other_Row_Colour(255, 255, 255);
 
+// The first entry after `current` (-1: none), round past the end, that starts
+// with `typed`, case aside; -1 if none does.
+qsizetype Next_Entry_Starting_With(const QStringList& entries, qsizetype current, const QString& typed)
+{
+    for (qsizetype step = 1; step <= entries.size(); ++step) {
+        const qsizetype index = (current + step) % entries.size();
+        if (entries.at(index).startsWith(typed, Qt::CaseInsensitive))
+            return index;
+    }
+    return -1;
+}
+
 } // namespace
 
+bool Commit_Cell_Editor(QLineEdit* editor)
+{
+    QWidget* viewport = editor ? editor->parentWidget() : nullptr;
+    auto* view = viewport ? qobject_cast<QAbstractItemView*>(viewport->parentWidget()) : nullptr;
+    if (!view || view->viewport() != viewport || !view->model())
+        return false;
+    const QAbstractItemModel* model = view->model();
+    const QModelIndex root = view->rootIndex();
+    for (int row = 0; row < model->rowCount(root); ++row) {
+        for (int column = 0; column < model->columnCount(root); ++column) {
+            if (view->indexWidget(model->index(row, column, root)) == editor)
+                return QMetaObject::invokeMethod(view, "commitData", Qt::DirectConnection, Q_ARG(QWidget*, editor));
+        }
+    }
+    return false;
+}
+
 Table_Editor::Table_Editor(QTableWidget* table, QObject* page, QAbstractItemView::EditTrigger keyTrigger,
-                           QList<int> listColumns)
+                           QList<int> listColumns, Cell_List cellList)
     : m_table(table)
     , m_page(page)
     , m_signal(QMetaMethod::fromSignal(&QTableWidget::itemChanged))
     , m_keyTrigger(keyTrigger)
     , m_listColumns(std::move(listColumns))
+    , m_cellList(std::move(cellList))
 {
     const QByteArray slot = "on_" + table->objectName().toLatin1() + "_itemChanged(QTableWidgetItem*)";
     const int index = page->metaObject()->indexOfSlot(slot.constData());
     if (index < 0)
         qFatal("Table_Editor: %s has no slot %s", page->metaObject()->className(), slot.constData());
     m_rules = page->metaObject()->method(index);
+    m_table->installEventFilter(this);
 }
 
 Table_Editor::~Table_Editor()
@@ -124,6 +158,19 @@ void Table_Editor::Allow_Text_Editing()
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | m_keyTrigger);
 }
 
+bool Table_Editor::Row_In_Use(int row) const
+{
+    return !Cell_Text(row, 0).isEmpty();
+}
+
+void Table_Editor::Open_Cell(int row, int column)
+{
+    if (!Row_In_Use(row))
+        Edit_Empty_Row(row, 0);
+    else if (m_listColumns.contains(column) && m_cellList)
+        Open_Combo(row, column, m_cellList(row, column));
+}
+
 void Table_Editor::Edit_Empty_Row(int row, int column)
 {
     Allow_Text_Editing();
@@ -152,6 +199,7 @@ void Table_Editor::Open_Combo(int row, int column, const QStringList& items)
     combo->setCurrentIndex(int(items.indexOf(Cell_Text(row, column))));
     m_table->setCellWidget(row, column, combo);
     combo->hidePopup();
+    combo->view()->window()->installEventFilter(this); // the list's popup
 
     m_combo = combo;
     m_comboRow = row;
@@ -189,6 +237,11 @@ void Table_Editor::Dismiss_Combo()
     }
 }
 
+bool Table_Editor::Combo_Open_At(int row, int column) const
+{
+    return Combo_Open() && m_comboRow == row && m_comboColumn == column;
+}
+
 bool Table_Editor::Forget_Combo(int& row, int& column)
 {
     if (!Combo_Open())
@@ -198,4 +251,109 @@ bool Table_Editor::Forget_Combo(int& row, int& column)
     m_comboRow = -1;
     QObject::disconnect(m_comboChosen); // it may not come back while it goes
     return true;
+}
+
+// ---- keyboard on list cells -----------------------------------------------------
+
+bool Table_Editor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_table && event->type() == QEvent::KeyPress)
+        return Cell_Key(static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::Hide && m_combo && watched == m_combo->view()->window()) {
+        // A choice in the list comes after the list has closed: look once it
+        // had its turn.
+        QMetaObject::invokeMethod(this, [this, combo = m_combo] { List_Closed(combo); }, Qt::QueuedConnection);
+    }
+    return false;
+}
+
+bool Table_Editor::Cell_Key(const QKeyEvent* key)
+{
+    const QModelIndex current = m_table->currentIndex();
+    if (!current.isValid())
+        return false;
+    const int row = current.row();
+    const int column = current.column();
+    // The table's own keys, and those its cell's combo box passes on (Enter);
+    // not those a text editor passes on.
+    const QWidget* focus = QApplication::focusWidget();
+    if (focus != m_table && !(focus == m_combo && Combo_Open_At(row, column)))
+        return false;
+
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    const QString typed = key->text();
+    const bool character = !(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+                        && !typed.isEmpty() && typed.at(0).isPrint();
+
+    if (!m_listColumns.contains(column)) {
+        // A character that would start editing a later cell of a row not in
+        // use starts its first cell instead, as a double click does.
+        const bool typing = character && (m_table->editTriggers() & QAbstractItemView::AnyKeyPressed);
+        if (column == 0 || Row_In_Use(row) || !typing)
+            return false;
+        Edit_Empty_Row(row, 0);
+        if (QWidget* editor = m_table->indexWidget(m_table->model()->index(row, 0))) {
+            QKeyEvent forwarded(key->type(), key->key(), key->modifiers(), typed, key->isAutoRepeat(), key->count());
+            QApplication::sendEvent(editor, &forwarded);
+        }
+        return true;
+    }
+
+    const bool plain = modifiers == Qt::NoModifier;
+    switch (key->key()) {
+    case Qt::Key_F2:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!plain)
+            return false;
+        Show_List(row, column);
+        return true;
+    case Qt::Key_Down:
+        if (modifiers != Qt::AltModifier)
+            return false;
+        Show_List(row, column);
+        return true;
+    default:
+        break;
+    }
+    if (!character)
+        return false;
+    Choose_By_Character(row, column, typed);
+    return true; // a list cell takes no text, and the table moves to no other row
+}
+
+void Table_Editor::Show_List(int row, int column)
+{
+    if (!Combo_Open_At(row, column)) // one already shown keeps what it shows
+        Open_Cell(row, column);
+    if (Combo_Open_At(row, column) && m_combo) {
+        m_combo->setFocus(Qt::OtherFocusReason);
+        m_combo->showPopup();
+    }
+}
+
+void Table_Editor::Choose_By_Character(int row, int column, const QString& typed)
+{
+    if (!Row_In_Use(row) || !m_cellList)
+        return;
+    const QStringList entries = m_cellList(row, column);
+    const qsizetype next = Next_Entry_Starting_With(entries, entries.indexOf(Cell_Text(row, column)), typed);
+    if (next < 0)
+        return;
+    if (Combo_Open_At(row, column))
+        Dismiss_Combo(); // it would write its own entry over this one
+    Set_Cell_Text(row, column, entries.at(next));
+}
+
+void Table_Editor::List_Closed(QComboBox* combo)
+{
+    if (!combo || combo != m_combo || !Combo_Open() || combo->view()->isVisible())
+        return; // chosen, taken away or open again meanwhile
+    // Its window's focus (the list, a window of its own, may hold the
+    // application's meanwhile).
+    const bool hadFocus = combo->window()->focusWidget() == combo;
+    Dismiss_Combo();
+    if (hadFocus)
+        m_table->setFocus(Qt::OtherFocusReason);
 }

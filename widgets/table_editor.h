@@ -4,12 +4,22 @@
 #include <QList>
 #include <QMetaMethod>
 #include <QMetaObject>
+#include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QTableWidget>
 
+#include <functional>
+
 class QComboBox;
+class QKeyEvent;
+class QLineEdit;
+
+// If `editor` is the open text editor of a cell of an item view, hands its
+// text to the view's model through that view, as the editor's own commit
+// does, and says so. The editor stays open.
+bool Commit_Cell_Editor(QLineEdit* editor);
 
 // How a page edits one of its tables. The page keeps its cell rules in the
 // slot on_<table name>_itemChanged(QTableWidgetItem*), which setupUi connects
@@ -18,15 +28,27 @@ class QComboBox;
 // the combo box through which a list cell is chosen.
 //
 // Text cells open a line editor on a double click or on the page's key
-// trigger; list cells open no text editor, only the cell combo box.
-class Table_Editor
+// trigger. List cells never take typed text: a double click shows their combo
+// box, and so do F2, Enter, Space and Alt+Down, with its list open; a list
+// closed without a choice takes the combo box away again. A character typed
+// on a list cell picks the next entry starting with it, as on a closed combo
+// box (not with Ctrl, Alt or Meta held).
+//
+// A row whose first cell is empty is not in use: opening any of its cells,
+// or typing on it, opens the first cell's editor instead.
+class Table_Editor : public QObject
 {
+    Q_OBJECT
 public:
+    // The entries a list cell of a row in use offers; asked each time the
+    // cell is opened or typed on.
+    using Cell_List = std::function<QStringList(int row, int column)>;
+
     // Fails at once if `page` has no such slot: a pause could not undo the
     // connection otherwise.
     Table_Editor(QTableWidget* table, QObject* page, QAbstractItemView::EditTrigger keyTrigger,
-                 QList<int> listColumns = {});
-    ~Table_Editor();
+                 QList<int> listColumns = {}, Cell_List cellList = {});
+    ~Table_Editor() override;
     Table_Editor(const Table_Editor&) = delete;
     Table_Editor& operator=(const Table_Editor&) = delete;
 
@@ -70,10 +92,14 @@ public:
     void Allow_Text_Editing();
     // An empty row is filled from `column` on: its editor opens there.
     void Edit_Empty_Row(int row, int column);
+    // What a double click on a cell opens besides the triggers: the first
+    // cell's editor in a row not in use, the combo box of a list cell.
+    void Open_Cell(int row, int column);
 
     // Shows a combo box of `items` over a list cell, on the cell's text (one
     // already open is committed first). Choosing an entry, or leaving the
-    // cell, takes the shown entry into the cell. Like every combo box, it
+    // cell, takes the shown entry into the cell; closing its list without a
+    // choice takes the combo box away and leaves the cell as it was. Like every combo box, it
     // takes the wheel only with the focus (Wheel_Guard).
     void Open_Combo(int row, int column, const QStringList& items);
     bool Combo_Open() const { return m_comboRow >= 0; }
@@ -83,8 +109,19 @@ public:
     // texts may be of an earlier image or language).
     void Dismiss_Combo();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     class Frozen_Headers;
+
+    bool Row_In_Use(int row) const;
+    bool Combo_Open_At(int row, int column) const;
+    // A key on the table; true if it was taken here.
+    bool Cell_Key(const QKeyEvent* key);
+    void Show_List(int row, int column);
+    void Choose_By_Character(int row, int column, const QString& typed);
+    void List_Closed(QComboBox* combo);
 
     bool Drop_Item_Changed() const;
     void Make_Item_Changed() const;
@@ -99,6 +136,7 @@ private:
     QMetaMethod m_rules;
     QAbstractItemView::EditTrigger m_keyTrigger;
     QList<int> m_listColumns;
+    Cell_List m_cellList;
 
     QPointer<QComboBox> m_combo; // the table owns it
     QMetaObject::Connection m_comboChosen;

@@ -63,8 +63,10 @@ void APRS_FORM::Build_Page()
     ui->retranslateUi(this);
     // Columns 1 to 4 take their values from their lists only (the cell combo
     // box): no text editor opens on them.
-    m_channels = std::make_unique<Table_Editor>(ui->tableWidget, this, QAbstractItemView::EditKeyPressed,
-                                                QList<int>{Column_Power, Column_Wn, Column_Tone_Type, Column_Tone_Value});
+    m_channels = std::make_unique<Table_Editor>(
+        ui->tableWidget, this, QAbstractItemView::EditKeyPressed,
+        QList<int>{Column_Power, Column_Wn, Column_Tone_Type, Column_Tone_Value},
+        [this](int row, int column) { return Channel_Cell_List(row, column); });
     APRS_Table_Init();
     FillComboLists();
     ui->tableWidget->resizeColumnsToContents();
@@ -342,31 +344,27 @@ void APRS_FORM::on_tableWidget_cellDoubleClicked(int row, int column)
     qDebug() << "on_tableWidget_cellDoubleClicked";
     if (column == Column_Freq)
         m_channels->Allow_Text_Editing();
+    // An empty channel: whatever was clicked, its frequency is entered first.
+    // The frequency of a channel in use: the column's line editor opens.
+    m_channels->Open_Cell(row, column);
+}
 
-    if (Cell_Text(row, Column_Freq).isEmpty()) {
-        // An empty channel: whatever was clicked, its frequency is entered first.
-        m_channels->Edit_Empty_Row(row, Column_Freq);
-        return;
-    }
-
-    QStringList items;
+QStringList APRS_FORM::Channel_Cell_List(int row, int column) const
+{
     switch (column) {
-    case Column_Power: items = TX_POWER_StringList; break;
-    case Column_Wn: items = WN_StringList; break;
-    case Column_Tone_Type: items = TONE_TYPE_StringList; break;
+    case Column_Power: return TX_POWER_StringList;
+    case Column_Wn: return WN_StringList;
+    case Column_Tone_Type: return TONE_TYPE_StringList;
     case Column_Tone_Value: {
         const QString toneType = Cell_Text(row, Column_Tone_Type);
         if (toneType == TONE_TYPE_StringList.value(1))
-            items = CTCSS_StringList;
-        else if (toneType == TONE_TYPE_StringList.value(2))
-            items = DTCSS_StringList;
-        else
-            items = NULL_StringList;
-        break;
+            return CTCSS_StringList;
+        if (toneType == TONE_TYPE_StringList.value(2))
+            return DTCSS_StringList;
+        return NULL_StringList;
     }
-    default: return; // the frequency: the column's line editor opens
+    default: return {};
     }
-    m_channels->Open_Combo(row, column, items);
 }
 
 void APRS_FORM::on_tableWidget_currentCellChanged(int currentRow, int currentColumn, int previousRow,

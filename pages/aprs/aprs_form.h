@@ -59,6 +59,8 @@ private:
     // Cells of the transmit-channel table.
     QString Cell_Text(int row, int column) const;
     void Set_Cell_Text(int row, int column, const QString& text);
+    // The entries a list cell offers (the tone values follow the row's tone type).
+    QStringList Channel_Cell_List(int row, int column) const;
     Aprs_Codec::Channel_Lists Channel_Lists() const;
 
     std::unique_ptr<Ui::APRS_FORM> ui;

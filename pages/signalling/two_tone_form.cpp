@@ -115,7 +115,8 @@ void TWO_TONE_FORM::Build_Page()
     m_encodeTable = std::make_unique<Table_Editor>(ui->tableWidget, this, QAbstractItemView::AnyKeyPressed);
     // Response cells take no typed text: the response is chosen in its combo box only.
     m_decodeTable = std::make_unique<Table_Editor>(ui->tableWidget_2, this, QAbstractItemView::AnyKeyPressed,
-                                                   QList<int>{Response_Column});
+                                                   QList<int>{Response_Column},
+                                                   [this](int, int) { return DECODE_RESPONSE_StringList; });
     m_settingRows = Setting_Rows(*ui);
     ui->retranslateUi(this);
     Two_Tone_Table_Init();
@@ -397,8 +398,7 @@ void TWO_TONE_FORM::on_tableWidget_cellDoubleClicked(int row, int column)
     Table_Editor& table = *m_encodeTable;
     if (column == Tone_1_Column || column == Tone_2_Column)
         table.Allow_Text_Editing();
-    if (table.Cell_Text(row, Tone_1_Column).isEmpty()) // an empty row is filled from its tone 1 on
-        table.Edit_Empty_Row(row, Tone_1_Column);
+    table.Open_Cell(row, column); // an empty row is filled from its tone 1 on
 }
 
 void TWO_TONE_FORM::on_tableWidget_2_cellDoubleClicked(int row, int column)
@@ -407,10 +407,7 @@ void TWO_TONE_FORM::on_tableWidget_2_cellDoubleClicked(int row, int column)
     Table_Editor& table = *m_decodeTable;
     if (column == Tone_1_Column || column == Tone_2_Column || column == Decode_Name_Column)
         table.Allow_Text_Editing();
-    if (table.Cell_Text(row, Tone_1_Column).isEmpty())
-        table.Edit_Empty_Row(row, Tone_1_Column);
-    else if (column == Response_Column)
-        table.Open_Combo(row, Response_Column, DECODE_RESPONSE_StringList);
+    table.Open_Cell(row, column); // tone 1 of an empty row, or the response list
 }
 
 Two_Tone_Row TWO_TONE_FORM::Row_Cells(const Table_Editor& table, int row) const

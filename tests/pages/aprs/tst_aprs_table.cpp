@@ -2,6 +2,7 @@
 // frequency editor and change handling, and the typed-input validators.
 
 #include "pages/aprs/aprs_form.h"
+#include "support/list_cell_keys.h"
 #include "support/test_image.h"
 
 #include <QApplication>
@@ -91,15 +92,16 @@ void Tst_Aprs_Table::Choose(QComboBox* combo, const QString& text)
 void Tst_Aprs_Table::list_cells_open_no_text_editor()
 {
     Decode_Sample();
-    Table()->setFocus();
-    for (int column = 0; column < 5; ++column) { // F2 or a letter edits the frequency only
-        Table()->setCurrentCell(0, column);
-        QTest::keyClick(Table(), Qt::Key_F2);
-        QTest::keyClick(Table(), Qt::Key_M);
-        QCOMPARE(bool(Table()->indexWidget(Table()->model()->index(0, column))), column == 0);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    }
-    QCOMPARE(Row(0), QStringList({"438.500000", "高功", "宽带", "模拟亚音", "88.5"}));
+    // Keys and a typed character on each list cell; a new tone type brings its first value.
+    Check_List_Cell_Keys(Table(), 0, 1, QStringLiteral("超"), QStringLiteral("超高功"));
+    Check_List_Cell_Keys(Table(), 0, 2, QStringLiteral("宽"), QStringLiteral("宽带"));
+    Check_List_Cell_Keys(Table(), 0, 4, QStringLiteral("9"), QStringLiteral("94.8")); // after 91.5
+    Check_List_Cell_Keys(Table(), 0, 3, QStringLiteral("模"), QStringLiteral("模拟亚音"));
+    QCOMPARE(Row(0), QStringList({"438.500000", "超高功", "宽带", "模拟亚音", "67.0"}));
+
+    Table()->setCurrentCell(6, 3); // an empty row: the key goes to its frequency, as a double click does
+    QTest::keyClick(Table(), Qt::Key_F2);
+    QVERIFY(qobject_cast<QLineEdit*>(Table()->indexWidget(Table()->model()->index(6, 0))));
 }
 
 void Tst_Aprs_Table::Decode_Sample()
