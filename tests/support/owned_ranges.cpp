@@ -30,6 +30,14 @@ Owned_Registrar::Owned_Registrar(const QString& page, const QVector<Owned_Range>
     Registry().append({page, ranges});
 }
 
+QVector<Owned_Range> Ranges_Of(const QVector<Block_Span>& spans)
+{
+    QVector<Owned_Range> ranges;
+    for (const Block_Span& span : spans)
+        ranges.append({span.Addr(), span.Width});
+    return ranges;
+}
+
 const QVector<Owned_Page>& All_Owned_Pages()
 {
     return Registry();
