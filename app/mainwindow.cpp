@@ -136,7 +136,7 @@ MainWindow::MainWindow(QWidget* parent, Start_Up startUp)
     Add_Page<APRS_FORM>(Slot_Aprs, QT_TRANSLATE_NOOP("MainWindow", "APRS设置"), {Aprs_Block_Region});
     Add_Page<DTMF_FORM>(Slot_Dtmf, QT_TRANSLATE_NOOP("MainWindow", "DTMF设置"));
     Add_Page<TWO_TONE_FORM>(Slot_Two_Tone, QT_TRANSLATE_NOOP("MainWindow", "2-TONE设置"), {Two_Tone_Block_Region});
-    Add_Page<FIVE_TONE_FORM>(Slot_Five_Tone, QT_TRANSLATE_NOOP("MainWindow", "5-TONE设置"), {Five_Tone_Block_Region});
+    Add_Page<FIVE_TONE_FORM>(Slot_Five_Tone, QT_TRANSLATE_NOOP("MainWindow", "5-TONE设置"));
     Add_Page<BLUETOOTH_FORM>(Slot_Bluetooth, QT_TRANSLATE_NOOP("MainWindow", "蓝牙设置"));
 
     // The stack holds every slot; a slot this editor has no page for stays empty.
