@@ -79,7 +79,8 @@ const Field_Map<FM_RADIO_FORM, Ui_FM_RADIO_FORM>& FM_RADIO_FORM::Fields()
                             Vfo_Frequency_Kind),
         },
         {
-            {{{Fm_Channel_Table_Region, 0, Fm_Channel_Table_Size}, {Fm_Channel_Flags_Region, 0, Channel_Count / 8}},
+            {{{Fm_Channel_Table_Region, 0, Fm_Channel_Table_Size},
+              {Fm_Channel_Flags_Region, Channel_Flag_Bytes.Offset, Channel_Flag_Bytes.Size}},
              nullptr, nullptr, &Page::Decode_Channels, &Page::Encode_Channels},
         });
     return map;
@@ -179,7 +180,8 @@ void FM_RADIO_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wir
 void FM_RADIO_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
 {
     qDebug() << "FM_RADIO_FORM::Get_Windows_Data_To_SP_Write";
-    // The VFO frequency as it is stored, whether or not its block is.
+    // A VFO frequency still being typed meets its editing rule first,
+    // whether or not the image holds its block.
     on_lineEdit_65_editingFinished();
     m_frame.Encode(*Read_Wirte_Temp_File);
 }
