@@ -21,7 +21,8 @@ const Block_Codec& Shell_Fixed_Blocks()
                          Byte_Row::Fixed(10, QString(2 * 8, QLatin1Char('0'))),
                          Byte_Row::Fixed(23, QString(2 * 1, QLatin1Char('0')))},
                         Block_Codec::Digits::As_Read);
-        blocks.Add_Rows({Ff_Fill_Block_Addr, Ff_Fill_Block_Size}, {Byte_Row::Fixed(0, QString(2 * Ff_Fill_Block_Size, QLatin1Char('F')))});
+        blocks.Add_Rows({Ff_Fill_Block_Addr, Ff_Fill_Block_Size},
+                        {Byte_Row::Fixed(0, QString(2 * Ff_Fill_Block_Size, QLatin1Char('F')))});
         return blocks;
     }();
     return codec;

@@ -45,7 +45,8 @@ const Field_Map<DTMF_FORM, Ui_DTMF_FORM>& DTMF_FORM::Fields()
             &Ui::lineEdit_46, &Ui::lineEdit_47, &Ui::lineEdit_48, &Ui::lineEdit_49, &Ui::lineEdit_50, &Ui::lineEdit_51,
             &Ui::lineEdit_52, &Ui::lineEdit_53, &Ui::lineEdit_54, &Ui::lineEdit_55};
         for (int k = 0; k < Code_Memory_Count; ++k)
-            rows.append(Map::Text_Row(Block, Code_Memory_Offset + Code_Slot_Size * k, Code_Slot_Size, memories[k], code));
+            rows.append(
+                Map::Text_Row(Block, Code_Memory_Offset + Code_Slot_Size * k, Code_Slot_Size, memories[k], code));
 
         // PTT ID row r: type, begin code, end code.
         const struct {
@@ -53,10 +54,15 @@ const Field_Map<DTMF_FORM, Ui_DTMF_FORM>& DTMF_FORM::Fields()
             QLineEdit* Ui::*Begin;
             QLineEdit* Ui::*End;
         } ptt[Ptt_Id_Row_Count] = {
-            {&Ui::comboBox_14, &Ui::lineEdit_56, &Ui::lineEdit_57}, {&Ui::comboBox_15, &Ui::lineEdit_58, &Ui::lineEdit_59},
-            {&Ui::comboBox_16, &Ui::lineEdit_60, &Ui::lineEdit_61}, {&Ui::comboBox_17, &Ui::lineEdit_62, &Ui::lineEdit_63},
-            {&Ui::comboBox_18, &Ui::lineEdit_64, &Ui::lineEdit_65}, {&Ui::comboBox_19, &Ui::lineEdit_66, &Ui::lineEdit_67},
-            {&Ui::comboBox_20, &Ui::lineEdit_68, &Ui::lineEdit_69}, {&Ui::comboBox_21, &Ui::lineEdit_70, &Ui::lineEdit_71}};
+            {&Ui::comboBox_14, &Ui::lineEdit_56, &Ui::lineEdit_57},
+            {&Ui::comboBox_15, &Ui::lineEdit_58, &Ui::lineEdit_59},
+            {&Ui::comboBox_16, &Ui::lineEdit_60, &Ui::lineEdit_61},
+            {&Ui::comboBox_17, &Ui::lineEdit_62, &Ui::lineEdit_63},
+            {&Ui::comboBox_18, &Ui::lineEdit_64, &Ui::lineEdit_65},
+            {&Ui::comboBox_19, &Ui::lineEdit_66, &Ui::lineEdit_67},
+            {&Ui::comboBox_20, &Ui::lineEdit_68, &Ui::lineEdit_69},
+            {&Ui::comboBox_21, &Ui::lineEdit_70, &Ui::lineEdit_71},
+        };
         for (int r = 0; r < Ptt_Id_Row_Count; ++r) {
             const int row = Ptt_Id_Offset + Ptt_Id_Row_Size * r;
             rows.append(Map::List_Row(Block, row, ptt[r].Type, &Page::PTT_ID_TYPE_StringList));

@@ -41,14 +41,22 @@ struct Info_Row_Widgets
 };
 
 const Code_Row_Widgets Code_Row_Fields[Code_Row_Count] = {
-    {&Form::comboBox_30, &Form::lineEdit_40, &Form::lineEdit_72}, {&Form::comboBox_31, &Form::lineEdit_41, &Form::lineEdit_73},
-    {&Form::comboBox_32, &Form::lineEdit_42, &Form::lineEdit_74}, {&Form::comboBox_33, &Form::lineEdit_43, &Form::lineEdit_75},
-    {&Form::comboBox_34, &Form::lineEdit_44, &Form::lineEdit_76}, {&Form::comboBox_35, &Form::lineEdit_45, &Form::lineEdit_77},
-    {&Form::comboBox_36, &Form::lineEdit_46, &Form::lineEdit_78}, {&Form::comboBox_37, &Form::lineEdit_47, &Form::lineEdit_79},
-    {&Form::comboBox_38, &Form::lineEdit_48, &Form::lineEdit_80}, {&Form::comboBox_39, &Form::lineEdit_49, &Form::lineEdit_81},
-    {&Form::comboBox_40, &Form::lineEdit_50, &Form::lineEdit_82}, {&Form::comboBox_41, &Form::lineEdit_51, &Form::lineEdit_83},
-    {&Form::comboBox_42, &Form::lineEdit_52, &Form::lineEdit_84}, {&Form::comboBox_43, &Form::lineEdit_53, &Form::lineEdit_85},
-    {&Form::comboBox_44, &Form::lineEdit_54, &Form::lineEdit_86}, {&Form::comboBox_45, &Form::lineEdit_55, &Form::lineEdit_87},
+    {&Form::comboBox_30, &Form::lineEdit_40, &Form::lineEdit_72},
+    {&Form::comboBox_31, &Form::lineEdit_41, &Form::lineEdit_73},
+    {&Form::comboBox_32, &Form::lineEdit_42, &Form::lineEdit_74},
+    {&Form::comboBox_33, &Form::lineEdit_43, &Form::lineEdit_75},
+    {&Form::comboBox_34, &Form::lineEdit_44, &Form::lineEdit_76},
+    {&Form::comboBox_35, &Form::lineEdit_45, &Form::lineEdit_77},
+    {&Form::comboBox_36, &Form::lineEdit_46, &Form::lineEdit_78},
+    {&Form::comboBox_37, &Form::lineEdit_47, &Form::lineEdit_79},
+    {&Form::comboBox_38, &Form::lineEdit_48, &Form::lineEdit_80},
+    {&Form::comboBox_39, &Form::lineEdit_49, &Form::lineEdit_81},
+    {&Form::comboBox_40, &Form::lineEdit_50, &Form::lineEdit_82},
+    {&Form::comboBox_41, &Form::lineEdit_51, &Form::lineEdit_83},
+    {&Form::comboBox_42, &Form::lineEdit_52, &Form::lineEdit_84},
+    {&Form::comboBox_43, &Form::lineEdit_53, &Form::lineEdit_85},
+    {&Form::comboBox_44, &Form::lineEdit_54, &Form::lineEdit_86},
+    {&Form::comboBox_45, &Form::lineEdit_55, &Form::lineEdit_87},
 };
 
 const Ptt_Row_Widgets Ptt_Row_Fields[Ptt_Row_Count] = {
@@ -63,11 +71,21 @@ const Ptt_Row_Widgets Ptt_Row_Fields[Ptt_Row_Count] = {
 };
 
 const Info_Row_Widgets Info_Row_Fields[Info_Row_Count] = {
-    {&Form::comboBox_46, &Form::lineEdit_88},  {&Form::comboBox_47, &Form::lineEdit_90},  {&Form::comboBox_48, &Form::lineEdit_92},
-    {&Form::comboBox_49, &Form::lineEdit_94},  {&Form::comboBox_50, &Form::lineEdit_96},  {&Form::comboBox_51, &Form::lineEdit_98},
-    {&Form::comboBox_52, &Form::lineEdit_100}, {&Form::comboBox_53, &Form::lineEdit_102}, {&Form::comboBox_54, &Form::lineEdit_104},
-    {&Form::comboBox_55, &Form::lineEdit_106}, {&Form::comboBox_56, &Form::lineEdit_108}, {&Form::comboBox_57, &Form::lineEdit_110},
-    {&Form::comboBox_58, &Form::lineEdit_112}, {&Form::comboBox_59, &Form::lineEdit_114}, {&Form::comboBox_60, &Form::lineEdit_116},
+    {&Form::comboBox_46, &Form::lineEdit_88},
+    {&Form::comboBox_47, &Form::lineEdit_90},
+    {&Form::comboBox_48, &Form::lineEdit_92},
+    {&Form::comboBox_49, &Form::lineEdit_94},
+    {&Form::comboBox_50, &Form::lineEdit_96},
+    {&Form::comboBox_51, &Form::lineEdit_98},
+    {&Form::comboBox_52, &Form::lineEdit_100},
+    {&Form::comboBox_53, &Form::lineEdit_102},
+    {&Form::comboBox_54, &Form::lineEdit_104},
+    {&Form::comboBox_55, &Form::lineEdit_106},
+    {&Form::comboBox_56, &Form::lineEdit_108},
+    {&Form::comboBox_57, &Form::lineEdit_110},
+    {&Form::comboBox_58, &Form::lineEdit_112},
+    {&Form::comboBox_59, &Form::lineEdit_114},
+    {&Form::comboBox_60, &Form::lineEdit_116},
     {&Form::comboBox_61, &Form::lineEdit_118},
 };
 

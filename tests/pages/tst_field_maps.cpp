@@ -193,13 +193,16 @@ void Tst_Field_Maps::decode_encode_is_a_fixed_point()
         QCOMPARE(first.size(), bytes.size());
         for (int i = 0; i < bytes.size(); ++i) {
             if (!owned[start + i - Image_Start] && first[i] != bytes[i])
-                QFAIL(qPrintable(QStringLiteral("seed %1: byte %2 not the page's changed").arg(seed).arg(Hex_Addr(start + i))));
+                QFAIL(qPrintable(QStringLiteral("seed %1: byte %2 not the page's changed")
+                                     .arg(seed)
+                                     .arg(Hex_Addr(start + i))));
         }
         for (const Region& region : test.Layout->Regions()) {
             if (!image->Holds(region.Addr, region.Size)) {
                 const int from = qMax(region.Addr, start) - start;
                 const int to = qMin(region.Addr + region.Size, end) - start;
-                QVERIFY2(from >= to || first.mid(from, to - from) == bytes.mid(from, to - from), qPrintable(Hex_Addr(region.Addr)));
+                QVERIFY2(from >= to || first.mid(from, to - from) == bytes.mid(from, to - from),
+                         qPrintable(Hex_Addr(region.Addr)));
             }
         }
 

@@ -41,7 +41,8 @@ void Tst_Block_Codec::whole_blocks_only()
         Upper, {{Upper, 8, 4}}, [&shown](QStringView block) { shown << block.toString(); },
         [](QString& block) { block.replace(16, 8, QStringLiteral("01020304")); });
     codec.Add_Rows(Kept_Case, {Byte_Row::Fixed(0, QStringLiteral("CD"))}, Block_Codec::Digits::As_Read);
-    codec.Add_Table({Table_1, Table_2}, {{Table_1, 0, 1}}, [&tablesDecoded](const DATA_FILE_READ_WRITE&) { ++tablesDecoded; },
+    codec.Add_Table({Table_1, Table_2}, {{Table_1, 0, 1}},
+                    [&tablesDecoded](const DATA_FILE_READ_WRITE&) { ++tablesDecoded; },
                     [](DATA_FILE_READ_WRITE& image) {
                         QString hex = QStringLiteral("EE");
                         image.Write_String_To_Ram_File(Table_1.Addr, hex);
@@ -55,7 +56,9 @@ void Tst_Block_Codec::whole_blocks_only()
         const int end = start + 1 + random.bounded(0x160 - start);
         auto image = Make_Image(start, Seeded_Bytes(end - start, seed), {int(random.bounded(1, 40)), true, false});
         const QString before = image->Image_Text();
-        const auto read = [&](const Image_Region::Region& r) { return image->Read_String_From_Ram_File(r.Addr, r.Size); };
+        const auto read = [&](const Image_Region::Region& r) {
+            return image->Read_String_From_Ram_File(r.Addr, r.Size);
+        };
 
         shown.clear();
         tablesDecoded = 0;
