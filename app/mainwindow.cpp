@@ -81,7 +81,13 @@ struct MainWindow::Page_Entry
 // Makes a page that builds its widgets the first time it is needed, and
 // lists it. The order of the calls is the order of decode all and encode all.
 template <class Page>
-void MainWindow::Add_Page(Page_Slot slot, const char* title, std::initializer_list<Image_Region::Region> regions)
+void MainWindow::Add_Page(Page_Slot slot, const char* title)
+{
+    Add_Page<Page>(slot, title, Page::Layout().Regions());
+}
+
+template <class Page>
+void MainWindow::Add_Page(Page_Slot slot, const char* title, const QVector<Image_Region::Region>& regions)
 {
     auto* page = new Page(this, Page_Build::Later);
     m_pages.push_back({slot, title, regions, page,
@@ -139,16 +145,14 @@ MainWindow::MainWindow(QWidget* parent, Start_Up startUp)
     Combo_Key_Guard::Install(); // Alt+letter opens a menu, not a list's item
 
     using namespace Image_Region;
-    Add_Page<SOUNDS_SETTING_FORM>(Slot_Audio, QT_TRANSLATE_NOOP("MainWindow", "音频设置"), {Settings_Block_Region});
-    Add_Page<SHORTCUTS_SETTING_FORM>(Slot_Keys, QT_TRANSLATE_NOOP("MainWindow", "按键设置"), {Settings_Block_Region});
-    Add_Page<FM_RADIO_FORM>(Slot_Fm_Radio, QT_TRANSLATE_NOOP("MainWindow", "收音机设置"),
-                            {Settings_Block_Region, Work_Mode_Block_Region, Fm_Channel_Table_Region,
-                             Fm_Channel_Flags_Region});
+    Add_Page<SOUNDS_SETTING_FORM>(Slot_Audio, QT_TRANSLATE_NOOP("MainWindow", "音频设置"));
+    Add_Page<SHORTCUTS_SETTING_FORM>(Slot_Keys, QT_TRANSLATE_NOOP("MainWindow", "按键设置"));
+    Add_Page<FM_RADIO_FORM>(Slot_Fm_Radio, QT_TRANSLATE_NOOP("MainWindow", "收音机设置"));
     Add_Page<APRS_FORM>(Slot_Aprs, QT_TRANSLATE_NOOP("MainWindow", "APRS设置"), {Aprs_Block_Region});
-    Add_Page<DTMF_FORM>(Slot_Dtmf, QT_TRANSLATE_NOOP("MainWindow", "DTMF设置"), {Dtmf_Block_Region});
+    Add_Page<DTMF_FORM>(Slot_Dtmf, QT_TRANSLATE_NOOP("MainWindow", "DTMF设置"));
     Add_Page<TWO_TONE_FORM>(Slot_Two_Tone, QT_TRANSLATE_NOOP("MainWindow", "2-TONE设置"), {Two_Tone_Block_Region});
-    Add_Page<FIVE_TONE_FORM>(Slot_Five_Tone, QT_TRANSLATE_NOOP("MainWindow", "5-TONE设置"), {Five_Tone_Block_Region});
-    Add_Page<BLUETOOTH_FORM>(Slot_Bluetooth, QT_TRANSLATE_NOOP("MainWindow", "蓝牙设置"), {Settings_Block_Region});
+    Add_Page<FIVE_TONE_FORM>(Slot_Five_Tone, QT_TRANSLATE_NOOP("MainWindow", "5-TONE设置"));
+    Add_Page<BLUETOOTH_FORM>(Slot_Bluetooth, QT_TRANSLATE_NOOP("MainWindow", "蓝牙设置"));
 
     // The stack holds every slot; a slot this editor has no page for stays empty.
     for (int slot = 0; slot < Slot_Count; ++slot) {

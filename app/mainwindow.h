@@ -6,8 +6,8 @@
 #include <QString>
 #include <QTranslator>
 #include <QTreeWidgetItem>
+#include <QVector>
 #include <functional>
-#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -102,8 +102,12 @@ private slots:
 
 private:
     struct Page_Entry;
+    // A page whose regions come from its field map (Page::Layout()), or a
+    // page that names its regions here.
     template <class Page>
-    void Add_Page(Page_Slot slot, const char* title, std::initializer_list<Image_Region::Region> regions);
+    void Add_Page(Page_Slot slot, const char* title);
+    template <class Page>
+    void Add_Page(Page_Slot slot, const char* title, const QVector<Image_Region::Region>& regions);
     const Page_Entry* Entry_At(Page_Slot slot) const;
 
     bool Decode_All_From_File(const QString& path);

@@ -2,26 +2,33 @@
 
 #include "image/data_file_read_write.h"
 #include "image/image_regions.h"
+#include "widgets/block_codec.h"
+
+const Block_Codec& Shell_Fixed_Blocks()
+{
+    using namespace Image_Region;
+    static const Block_Codec codec = [] {
+        Block_Codec blocks;
+        const Region records{Vfo_Records_Addr, Vfo_Records_Size};
+        const Region mirror{Vfo_Mirror_Addr, Vfo_Records_Size};
+        blocks.Add_Table({records, mirror}, {{mirror, 0, Vfo_Records_Size}}, {}, [](DATA_FILE_READ_WRITE& image) {
+            QString vfo = image.Read_String_From_Ram_File(Vfo_Records_Addr, Vfo_Records_Size).toUpper();
+            image.Write_String_To_Ram_File(Vfo_Mirror_Addr, vfo);
+        });
+        // The rest of the work-mode block goes back as it was read.
+        blocks.Add_Rows(Work_Mode_Block_Region,
+                        {Byte_Row::Fixed(5, QString(2 * 2, QLatin1Char('0'))),
+                         Byte_Row::Fixed(10, QString(2 * 8, QLatin1Char('0'))),
+                         Byte_Row::Fixed(23, QString(2 * 1, QLatin1Char('0')))},
+                        Block_Codec::Digits::As_Read);
+        blocks.Add_Rows({Ff_Fill_Block_Addr, Ff_Fill_Block_Size},
+                        {Byte_Row::Fixed(0, QString(2 * Ff_Fill_Block_Size, QLatin1Char('F')))});
+        return blocks;
+    }();
+    return codec;
+}
 
 void Write_Shell_Fixed_Blocks(DATA_FILE_READ_WRITE* image)
 {
-    using namespace Image_Region;
-
-    if (image->Holds(Vfo_Records_Addr, Vfo_Records_Size) && image->Holds(Vfo_Mirror_Addr, Vfo_Records_Size)) {
-        QString vfo = image->Read_String_From_Ram_File(Vfo_Records_Addr, Vfo_Records_Size).toUpper();
-        image->Write_String_To_Ram_File(Vfo_Mirror_Addr, vfo);
-    }
-
-    if (image->Holds(Work_Mode_Block_Addr, Work_Mode_Block_Size)) {
-        static const int cleared[] = {5, 6, 10, 11, 12, 13, 14, 15, 16, 17, 23};
-        for (int offset : cleared) {
-            QString zero = QStringLiteral("00");
-            image->Write_String_To_Ram_File(Work_Mode_Block_Addr + offset, zero);
-        }
-    }
-
-    if (image->Holds(Ff_Fill_Block_Addr, Ff_Fill_Block_Size)) {
-        QString fill(2 * Ff_Fill_Block_Size, QLatin1Char('F'));
-        image->Write_String_To_Ram_File(Ff_Fill_Block_Addr, fill);
-    }
+    Shell_Fixed_Blocks().Encode(*image);
 }

@@ -11,6 +11,14 @@ QWidget* Byte_Row::Checked_Widget(QWidget* widget, int offset)
     return widget;
 }
 
+Byte_Row Byte_Row::Fixed(int offset, const QString& hex)
+{
+    Byte_Row row(offset, int(hex.size() / 2));
+    row.Show = [](QStringView) {};
+    row.Store = [hex](QStringView) { return hex; };
+    return row;
+}
+
 void Show_Rows(const QVector<Byte_Row>& rows, QStringView block)
 {
     for (const Byte_Row& row : rows)

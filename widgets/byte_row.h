@@ -24,6 +24,10 @@ struct Byte_Row
     {
     }
 
+    // A field the block always stores as `hex` (2 x width digits), whatever
+    // it held; it has no widget and shows nothing.
+    static Byte_Row Fixed(int offset, const QString& hex);
+
     int Offset; // bytes from the start of the block
     int Width;  // bytes
     QWidget* Widget;
@@ -31,6 +35,12 @@ struct Byte_Row
     std::function<QString(QStringView stored)> Store;
 
 private:
+    Byte_Row(int offset, int width)
+        : Offset(offset)
+        , Width(width)
+        , Widget(nullptr)
+    {
+    }
     static QWidget* Checked_Widget(QWidget* widget, int offset);
 };
 

@@ -36,6 +36,7 @@ constexpr Field Vfo_Frequency{18, 4};  // Work_Mode_Block: Hz, 32-bit big-endian
 
 // The in-use flags: one bit per channel in bytes 0-3; bytes 4-7 hold no channel.
 constexpr int Flag_Region_Size = 8;
+constexpr Field Channel_Flag_Bytes{0, Channel_Count / 8};
 
 constexpr int Name_Max_Chars = 8;
 constexpr int Frequency_Max_Chars = 5;

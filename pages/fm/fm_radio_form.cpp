@@ -10,6 +10,7 @@
 #include <QLineEdit>
 
 using namespace Fm_Codec;
+using namespace Image_Region;
 
 namespace {
 
@@ -26,11 +27,74 @@ bool Is_Channel(int channel)
     return channel >= 0 && channel < Channel_Count;
 }
 
+const QList<const char*>& On_Off_Texts()
+{
+    static const QList<const char*> texts = {
+        QT_TRANSLATE_NOOP("FM_RADIO_FORM", "关闭"),
+        QT_TRANSLATE_NOOP("FM_RADIO_FORM", "打开"),
+    };
+    return texts;
+}
+
+const QList<const char*>& Mode_Texts()
+{
+    static const QList<const char*> texts = {
+        QT_TRANSLATE_NOOP("FM_RADIO_FORM", "频率模式"),
+        QT_TRANSLATE_NOOP("FM_RADIO_FORM", "信道模式"),
+    };
+    return texts;
+}
+
+// The VFO frequency; a stored frequency that is not valid shows the default one.
+Byte_Kind<QLineEdit> Vfo_Frequency_Kind(const Ui_FM_RADIO_FORM&)
+{
+    return {[](QLineEdit* edit, QStringView hex) {
+                const QString text = Frequency_Text_From_Hex(hex);
+                edit->setText(text.isEmpty() ? Default_Frequency_Text() : text);
+            },
+            [](QLineEdit* edit, QStringView, int) { return Frequency_Hex(edit->text()); }};
+}
+
 } // namespace
+
+// The receiver's bytes in the settings and work-mode blocks, then the
+// channel table with its in-use flags (bytes 0-3: one bit per channel).
+const Field_Map<FM_RADIO_FORM, Ui_FM_RADIO_FORM>& FM_RADIO_FORM::Fields()
+{
+    using Map = Field_Map<FM_RADIO_FORM, Ui_FM_RADIO_FORM>;
+    using Ui = Ui_FM_RADIO_FORM;
+    using Page = FM_RADIO_FORM;
+    using namespace Image_Region;
+    const char* const context = "FM_RADIO_FORM";
+    static const Map map(
+        {
+            {&Page::ON_OFF_StringList, {context, On_Off_Texts}},
+            {&Page::FM_MODE_StringList, {context, Mode_Texts}},
+        },
+        {
+            Map::List_Row(Settings_Block_Region, On_Off_Byte.Offset, &Ui::comboBox_1, &Page::ON_OFF_StringList),
+            Map::List_Row(Work_Mode_Block_Region, Mode_Byte.Offset, &Ui::comboBox_2, &Page::FM_MODE_StringList,
+                          Mode_Byte_Offset),
+            Map::Custom_Row(Work_Mode_Block_Region, Vfo_Frequency.Offset, Vfo_Frequency.Size, &Ui::lineEdit_65,
+                            Vfo_Frequency_Kind),
+        },
+        {
+            {{{Fm_Channel_Table_Region, 0, Fm_Channel_Table_Size},
+              {Fm_Channel_Flags_Region, Channel_Flag_Bytes.Offset, Channel_Flag_Bytes.Size}},
+             nullptr, nullptr, &Page::Decode_Channels, &Page::Encode_Channels},
+        });
+    return map;
+}
+
+const Field_Layout& FM_RADIO_FORM::Layout()
+{
+    return Fields().Layout();
+}
 
 FM_RADIO_FORM::FM_RADIO_FORM(QWidget* parent, Page_Build build)
     : QWidget(parent)
     , ui(std::make_unique<Ui::FM_RADIO_FORM>())
+    , m_frame(this, *ui, Fields())
 {
     if (build == Page_Build::Now)
         Build_Page();
@@ -38,36 +102,19 @@ FM_RADIO_FORM::FM_RADIO_FORM(QWidget* parent, Page_Build build)
 
 void FM_RADIO_FORM::Build_Page()
 {
-    if (m_built)
-        return;
-    m_built = true;
-    ui->setupUi(this);
-    ui->retranslateUi(this);
-    Bind_Rows();
-    for (QLineEdit* name : m_nameFields) {
-        // Any characters, as many as the name's 24 bytes of UTF-8 take.
-        Apply_Field_Rule(name, Field_Rule(QString(), Field_Rule::Storage::Utf8, Record::Name.Size));
-    }
-    FillComboLists();
+    m_frame.Build([this] {
+        Bind_Channel_Fields();
+        for (QLineEdit* name : m_nameFields) {
+            // Any characters, as many as the name's 24 bytes of UTF-8 take.
+            Apply_Field_Rule(name, Field_Rule(QString(), Field_Rule::Storage::Utf8, Record::Name.Size));
+        }
+    });
 }
 
 FM_RADIO_FORM::~FM_RADIO_FORM() = default;
 
-void FM_RADIO_FORM::Bind_Rows()
+void FM_RADIO_FORM::Bind_Channel_Fields()
 {
-    m_settingsRows = {{On_Off_Byte.Offset, On_Off_Byte.Size, Combo_Index_Byte(), ui->comboBox_1}};
-
-    // A stored frequency that is not valid shows the default one.
-    const Byte_Kind<QLineEdit> vfo{[](QLineEdit* edit, QStringView hex) {
-                                       const QString text = Frequency_Text_From_Hex(hex);
-                                       edit->setText(text.isEmpty() ? Default_Frequency_Text() : text);
-                                   },
-                                   [](QLineEdit* edit, QStringView, int) { return Frequency_Hex(edit->text()); }};
-    m_workModeRows = {
-        {Mode_Byte.Offset, Mode_Byte.Size, Combo_Index_Byte(Mode_Byte_Offset), ui->comboBox_2},
-        {Vfo_Frequency.Offset, Vfo_Frequency.Size, vfo, ui->lineEdit_65},
-    };
-
     // Channel k: frequency field and name field.
     const struct {
         QLineEdit* Frequency;
@@ -114,20 +161,12 @@ void FM_RADIO_FORM::Bind_Rows()
 
 void FM_RADIO_FORM::RetranslatePage()
 {
-    ui->retranslateUi(this);
-    FillComboLists();
+    m_frame.Retranslate();
 }
 
 void FM_RADIO_FORM::FillComboLists()
 {
-    ON_OFF_StringList.clear();
-    ui->comboBox_1->clear();
-    FM_MODE_StringList.clear();
-    ui->comboBox_2->clear();
-    ON_OFF_StringList << tr("关闭") << tr("打开");
-    FM_MODE_StringList << tr("频率模式") << tr("信道模式");
-    ui->comboBox_1->addItems(ON_OFF_StringList);
-    ui->comboBox_2->addItems(FM_MODE_StringList);
+    m_frame.Fill_Lists();
 }
 
 // ---- decoder and encoder -----------------------------------------------------
@@ -135,52 +174,38 @@ void FM_RADIO_FORM::FillComboLists()
 void FM_RADIO_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
 {
     qDebug() << "FM_RADIO_FORM::Set_Windows_Data_From_SP_Read";
-    using namespace Image_Region;
-
-    Show_Rows(m_settingsRows, Read_Wirte_Temp_File->Read_String_From_Ram_File(Settings_Block_Addr, Settings_Block_Size));
-    Show_Rows(m_workModeRows,
-              Read_Wirte_Temp_File->Read_String_From_Ram_File(Work_Mode_Block_Addr, Work_Mode_Block_Size));
-
-    CHANNEL_USE_FLAG_LIST = Read_Wirte_Temp_File->Read_String_From_Ram_File(Fm_Channel_Flags_Addr, Fm_Channel_Flags_Size);
-    qDebug().noquote() << "CHANNEL_USE_FLAG_LIST" << CHANNEL_USE_FLAG_LIST;
-
-    for (int k = 0; k < Channel_Count; ++k)
-        Decoder_FM_Radio_One_CH(m_frequencyFields[k], m_nameFields[k], k, Read_Wirte_Temp_File);
+    m_frame.Decode(*Read_Wirte_Temp_File);
 }
 
 void FM_RADIO_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
 {
     qDebug() << "FM_RADIO_FORM::Get_Windows_Data_To_SP_Write";
-    using namespace Image_Region;
-
-    // Each block is written back only when it was read whole; a byte a combo
-    // box could not show goes back as it was found.
-    QString settings = Read_Wirte_Temp_File->Read_String_From_Ram_File(Settings_Block_Addr, Settings_Block_Size);
-    if (settings.size() == 2 * Settings_Block_Size) {
-        Store_Rows(m_settingsRows, settings);
-        settings = settings.toUpper();
-        Read_Wirte_Temp_File->Write_String_To_Ram_File(Settings_Block_Addr, settings);
-    }
-
+    // A VFO frequency still being typed meets its editing rule first,
+    // whether or not the image holds its block.
     on_lineEdit_65_editingFinished();
-    QString workMode = Read_Wirte_Temp_File->Read_String_From_Ram_File(Work_Mode_Block_Addr, Work_Mode_Block_Size);
-    if (workMode.size() == 2 * Work_Mode_Block_Size) {
-        Store_Rows(m_workModeRows, workMode);
-        workMode = workMode.toUpper();
-        Read_Wirte_Temp_File->Write_String_To_Ram_File(Work_Mode_Block_Addr, workMode);
-    }
+    m_frame.Encode(*Read_Wirte_Temp_File);
+}
 
-    // The channels and their flags travel together: without the whole table
-    // and the whole flag region neither is written.
-    CHANNEL_USE_FLAG_LIST = Read_Wirte_Temp_File->Read_String_From_Ram_File(Fm_Channel_Flags_Addr, Fm_Channel_Flags_Size);
-    const bool tableWhole = Read_Wirte_Temp_File->Read_String_From_Ram_File(Fm_Channel_Table_Addr, Fm_Channel_Table_Size).size()
-                            == 2 * Fm_Channel_Table_Size;
-    if (CHANNEL_USE_FLAG_LIST.size() != 2 * Fm_Channel_Flags_Size || !tableWhole)
-        return;
+void FM_RADIO_FORM::Decode_Channels(const DATA_FILE_READ_WRITE& image)
+{
+    CHANNEL_USE_FLAG_LIST = image.Read_String_From_Ram_File(Fm_Channel_Flags_Addr, Fm_Channel_Flags_Size);
+    qDebug().noquote() << "CHANNEL_USE_FLAG_LIST" << CHANNEL_USE_FLAG_LIST;
+    // The channel decoder only reads the image.
+    auto* readOnly = const_cast<DATA_FILE_READ_WRITE*>(&image);
     for (int k = 0; k < Channel_Count; ++k)
-        Encoder_FM_Radio_One_CH(m_frequencyFields[k], m_nameFields[k], k, Read_Wirte_Temp_File);
+        Decoder_FM_Radio_One_CH(m_frequencyFields[k], m_nameFields[k], k, readOnly);
+}
+
+// Runs only when the image holds the whole table and the whole flag region:
+// the channels and their flags travel together.
+void FM_RADIO_FORM::Encode_Channels(DATA_FILE_READ_WRITE& image)
+{
+    CHANNEL_USE_FLAG_LIST = image.Read_String_From_Ram_File(Fm_Channel_Flags_Addr, Fm_Channel_Flags_Size);
+    for (int k = 0; k < Channel_Count; ++k)
+        Encoder_FM_Radio_One_CH(m_frequencyFields[k], m_nameFields[k], k, &image);
+    // Bytes 4-7 of the flags go back as they were read.
     QString flags = CHANNEL_USE_FLAG_LIST;
-    Read_Wirte_Temp_File->Write_String_To_Ram_File(Fm_Channel_Flags_Addr, flags);
+    image.Write_String_To_Ram_File(Fm_Channel_Flags_Addr, flags);
 }
 
 void FM_RADIO_FORM::Decoder_FM_Radio_One_CH(QLineEdit* Freq_Line_Edit, QLineEdit* Name_Line_Eidit, int CH_Num,

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "widgets/byte_row.h"
 #include "widgets/page_build.h"
+#include "widgets/page_frame.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,6 +12,7 @@
 
 class DATA_FILE_READ_WRITE;
 class QLineEdit;
+class Ui_FM_RADIO_FORM;
 
 namespace Ui {
 class FM_RADIO_FORM;
@@ -28,7 +29,11 @@ public:
     // Makes the page's widgets, once; a page made with Page_Build::Later has
     // none before.
     void Build_Page();
-    bool Is_Built() const { return m_built; }
+    bool Is_Built() const { return m_frame.Is_Built(); }
+    // Where the page's bytes lie, from its field map; known before the page is built.
+    static const Field_Layout& Layout();
+    // The page's byte rows in map order; empty until the page is built.
+    const QVector<Byte_Row>& Byte_Rows() const { return m_frame.Rows(); }
 
     // Fills the page from the image; a region the image does not hold shows
     // as empty (channels), first item (on/off), no item (mode), "90.4" (VFO).
@@ -119,16 +124,17 @@ private slots:
     void on_lineEdit_65_editingFinished();
 
 private:
+    static const Field_Map<FM_RADIO_FORM, Ui_FM_RADIO_FORM>& Fields();
     void FillComboLists();
-    void Bind_Rows();
+    void Bind_Channel_Fields();
+    // The channel table and its flags, through the per-channel pair.
+    void Decode_Channels(const DATA_FILE_READ_WRITE& image);
+    void Encode_Channels(DATA_FILE_READ_WRITE& image);
     void Frequency_Row_Finished(int channel);
     void Name_Row_Finished(int channel);
 
     std::unique_ptr<Ui::FM_RADIO_FORM> ui;
-    bool m_built = false;
-    // The receiver's bytes in the settings and work-mode blocks.
-    QVector<Byte_Row> m_settingsRows;
-    QVector<Byte_Row> m_workModeRows;
+    Page_Frame m_frame;
     QStringList ON_OFF_StringList;
     QStringList FM_MODE_StringList;
     // The 16 digits of the in-use flag region as last read; the channel

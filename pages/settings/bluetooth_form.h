@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pages/settings/settings_rows.h"
 #include "widgets/page_build.h"
+#include "widgets/page_frame.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -9,7 +9,7 @@
 #include <memory>
 
 class DATA_FILE_READ_WRITE;
-class QComboBox;
+class Ui_BLUETOOTH_FORM;
 
 namespace Ui {
 class BLUETOOTH_FORM;
@@ -27,20 +27,22 @@ public:
     // Makes the page's widgets, once; a page made with Page_Build::Later has
     // none before.
     void Build_Page();
-    bool Is_Built() const { return m_built; }
+    bool Is_Built() const { return m_frame.Is_Built(); }
+    // Where the page's bytes lie, from its field map; known before the page is built.
+    static const Field_Layout& Layout();
+    // The page's byte rows in map order; empty until the page is built.
+    const QVector<Byte_Row>& Byte_Rows() const { return m_frame.Rows(); }
 
     void Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File);
     void Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File);
     void RetranslatePage();
 
 private:
-    // The page's byte table, shared by decoder and encoder; made with the widgets.
-    void Bind_Rows();
+    static const Field_Map<BLUETOOTH_FORM, Ui_BLUETOOTH_FORM>& Fields();
     void FillComboLists();
 
     std::unique_ptr<Ui::BLUETOOTH_FORM> ui;
-    bool m_built = false;
-    QVector<Byte_Row> m_rows;
+    Page_Frame m_frame;
     QStringList OFF_ON_StringList;
     QStringList BT_MIC_GAIN_StringList;
     QStringList BT_SPEAKER_GAIN_StringList;

@@ -4,15 +4,6 @@
 
 namespace Settings_Lists {
 
-QStringList Translate_List(const char* context, const QList<const char*>& sources)
-{
-    QStringList texts;
-    texts.reserve(sources.size());
-    for (const char* source : sources)
-        texts.append(QCoreApplication::translate(context, source));
-    return texts;
-}
-
 // ---- audio page ------------------------------------------------------------
 
 const QList<const char*>& Voice_Type()

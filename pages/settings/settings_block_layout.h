@@ -3,75 +3,62 @@
 #include "image/image_regions.h"
 
 #include <QList>
-#include <QString>
-#include <QStringList>
 
 // The audio, key and Bluetooth pages' share of the settings block: one byte
 // per setting (a list index, or a switch: on for any value but 0, stored as
-// 01 or 00), byte n at block address + n. The block is read and written whole, so the bytes of other pages pass
-// through unchanged.
+// 01 or 00), at these offsets from the block's start. Each page reads and
+// writes the block whole, so the bytes of the other pages pass through
+// unchanged. The pages' field maps name the widget of each byte.
 namespace Settings_Block {
 
-constexpr int Addr = Image_Region::Settings_Block_Addr;
-constexpr int Size = Image_Region::Settings_Block_Size;
-constexpr int Hex_Size = 2 * Size;
+constexpr Image_Region::Region Block = Image_Region::Settings_Block_Region;
 
 // Audio page.
 namespace Audio {
-constexpr int Ai_Noise_Reduction = 12; // switch
-constexpr int Ai_Voice_Control = 13;   // switch
-constexpr int Ai_Sensitivity = 14;
-constexpr int Ai_Delay = 15;
-constexpr int Voice_Announce = 22;     // switch
-constexpr int Voice_Type = 23;
-constexpr int Voice_Volume = 24;
-constexpr int Tone_Master = 25;        // switch
-constexpr int Key_Beep = 26;
-constexpr int Low_Battery_Tone = 27;
-constexpr int Tone_Volume = 28;
-constexpr int Call_Tone = 29;
-constexpr int Mic_Gain = 30;
-constexpr int Power_On_Tone = 31;
-constexpr int Tx_Timeout_Tone = 42;
+constexpr int Ai_Noise_Reduction = 0x0C; // switch
+constexpr int Ai_Voice_Control = 0x0D;   // switch
+constexpr int Ai_Sensitivity = 0x0E;
+constexpr int Ai_Delay = 0x0F;
+constexpr int Voice_Announce = 0x16;     // switch
+constexpr int Voice_Type = 0x17;
+constexpr int Voice_Volume = 0x18;
+constexpr int Tone_Master = 0x19;        // switch
+constexpr int Key_Beep = 0x1A;
+constexpr int Low_Battery_Tone = 0x1B;
+constexpr int Tone_Volume = 0x1C;
+constexpr int Call_Tone = 0x1D;
+constexpr int Mic_Gain = 0x1E;
+constexpr int Power_On_Tone = 0x1F;
+constexpr int Tx_Timeout_Tone = 0x2A;
 } // namespace Audio
 
 // Key page.
 namespace Keys {
-constexpr int Side_Key_1_Short = 16;
-constexpr int Side_Key_1_Long = 17;
-constexpr int Side_Key_2_Short = 18;
-constexpr int Side_Key_2_Long = 19;
-constexpr int Top_Key_Short = 20;
-constexpr int Top_Key_Long = 21;
-constexpr int Auto_Lock = 32;
-constexpr int Lock_Type = 33;
-constexpr int Lock_Delay = 34;
+constexpr int Side_Key_1_Short = 0x10;
+constexpr int Side_Key_1_Long = 0x11;
+constexpr int Side_Key_2_Short = 0x12;
+constexpr int Side_Key_2_Long = 0x13;
+constexpr int Top_Key_Short = 0x14;
+constexpr int Top_Key_Long = 0x15;
+constexpr int Auto_Lock = 0x20;
+constexpr int Lock_Type = 0x21;
+constexpr int Lock_Delay = 0x22;
 } // namespace Keys
 
 // Bluetooth page.
 namespace Bluetooth {
-constexpr int On_Off = 64;
-constexpr int Own_Mic_Control = 65;
-constexpr int Own_Speaker_Control = 66;
-constexpr int Bt_Mic_Gain = 67;
-constexpr int Bt_Speaker_Gain = 68;
+constexpr int On_Off = 0x40;
+constexpr int Own_Mic_Control = 0x41;
+constexpr int Own_Speaker_Control = 0x42;
+constexpr int Bt_Mic_Gain = 0x43;
+constexpr int Bt_Speaker_Gain = 0x44;
 } // namespace Bluetooth
-
-// True when `region` is the whole block as the image returns it; an encoder
-// that got anything else writes nothing.
-inline bool Is_Whole_Region(const QString& region)
-{
-    return region.size() == Hex_Size;
-}
 
 } // namespace Settings_Block
 
 // The source texts of the value lists, in list order, each marked for
 // translation in the context of the page that shows it.
 namespace Settings_Lists {
-
-// The texts of `sources` translated in `context`.
-QStringList Translate_List(const char* context, const QList<const char*>& sources);
 
 // Audio page (context SOUNDS_SETTING_FORM).
 const QList<const char*>& Voice_Type();

@@ -6,9 +6,54 @@
 
 #include <QDebug>
 
+const Field_Map<SOUNDS_SETTING_FORM, Ui_SOUNDS_SETTING_FORM>& SOUNDS_SETTING_FORM::Fields()
+{
+    using Map = Field_Map<SOUNDS_SETTING_FORM, Ui_SOUNDS_SETTING_FORM>;
+    using Ui = Ui_SOUNDS_SETTING_FORM;
+    using Page = SOUNDS_SETTING_FORM;
+    using namespace Settings_Block::Audio;
+    using Settings_Block::Block;
+    const char* const context = "SOUNDS_SETTING_FORM";
+    static const Map map(
+        {
+            {&Page::VOICE_TYPE_StringList, {context, Settings_Lists::Voice_Type}},
+            {&Page::AI_SENSITIVITY_StringList, {context, Settings_Lists::Ai_Sensitivity}},
+            {&Page::AI_DELAY_StringList, {context, Settings_Lists::Ai_Delay}},
+            {&Page::VOICE_VOLUME_StringList, {context, Settings_Lists::Voice_Volume}},
+            {&Page::TONE_VOLUME_StringList, {context, Settings_Lists::Tone_Volume}},
+            {&Page::CALL_TONE_StringList, {context, Settings_Lists::Call_Tone}},
+            {&Page::MIC_GAIN_StringList, {context, Settings_Lists::Mic_Gain}},
+            {&Page::OFF_ON_StringList, {context, Settings_Lists::Audio_Off_On}},
+        },
+        {
+            Map::Switch_Row(Block, Voice_Announce, &Ui::checkBox_2),
+            Map::Switch_Row(Block, Tone_Master, &Ui::checkBox),
+            Map::Switch_Row(Block, Ai_Noise_Reduction, &Ui::checkBox_6),
+            Map::Switch_Row(Block, Ai_Voice_Control, &Ui::checkBox_7),
+            Map::List_Row(Block, Voice_Type, &Ui::comboBox_3, &Page::VOICE_TYPE_StringList),
+            Map::List_Row(Block, Voice_Volume, &Ui::comboBox_5, &Page::VOICE_VOLUME_StringList),
+            Map::List_Row(Block, Key_Beep, &Ui::comboBox_13, &Page::OFF_ON_StringList),
+            Map::List_Row(Block, Low_Battery_Tone, &Ui::comboBox_11, &Page::OFF_ON_StringList),
+            Map::List_Row(Block, Tone_Volume, &Ui::comboBox_4, &Page::TONE_VOLUME_StringList),
+            Map::List_Row(Block, Call_Tone, &Ui::comboBox_8, &Page::CALL_TONE_StringList),
+            Map::List_Row(Block, Mic_Gain, &Ui::comboBox_9, &Page::MIC_GAIN_StringList),
+            Map::List_Row(Block, Power_On_Tone, &Ui::comboBox_10, &Page::OFF_ON_StringList),
+            Map::List_Row(Block, Tx_Timeout_Tone, &Ui::comboBox_12, &Page::OFF_ON_StringList),
+            Map::List_Row(Block, Ai_Sensitivity, &Ui::comboBox_6, &Page::AI_SENSITIVITY_StringList),
+            Map::List_Row(Block, Ai_Delay, &Ui::comboBox_7, &Page::AI_DELAY_StringList),
+        });
+    return map;
+}
+
+const Field_Layout& SOUNDS_SETTING_FORM::Layout()
+{
+    return Fields().Layout();
+}
+
 SOUNDS_SETTING_FORM::SOUNDS_SETTING_FORM(QWidget* parent, Page_Build build)
     : QWidget(parent)
     , ui(new Ui::SOUNDS_SETTING_FORM)
+    , m_frame(this, *ui, Fields())
 {
     if (build == Page_Build::Now)
         Build_Page();
@@ -16,14 +61,13 @@ SOUNDS_SETTING_FORM::SOUNDS_SETTING_FORM(QWidget* parent, Page_Build build)
 
 void SOUNDS_SETTING_FORM::Build_Page()
 {
-    if (m_built)
-        return;
-    m_built = true;
-    ui->setupUi(this);
-    Bind_Rows();
-    ui->retranslateUi(this);
-    FillComboLists();
+    m_frame.Build([this] { Hide_Rows(); });
+}
 
+SOUNDS_SETTING_FORM::~SOUNDS_SETTING_FORM() = default;
+
+void SOUNDS_SETTING_FORM::Hide_Rows()
+{
     // Rows the radio does not offer: hidden, but still decoded and encoded.
     const QList<QWidget*> hiddenRows = {
         ui->label_3, ui->line_13,                    // voice announcement header
@@ -37,72 +81,24 @@ void SOUNDS_SETTING_FORM::Build_Page()
         w->hide();
 }
 
-SOUNDS_SETTING_FORM::~SOUNDS_SETTING_FORM() = default;
-
-void SOUNDS_SETTING_FORM::Bind_Rows()
-{
-    using namespace Settings_Block::Audio;
-    const Byte_Kind<QCheckBox> on = Switch_Byte();
-    const Byte_Kind<QComboBox> index = Combo_Index_Byte();
-    m_rows = {
-        {Voice_Announce, 1, on, ui->checkBox_2},
-        {Tone_Master, 1, on, ui->checkBox},
-        {Ai_Noise_Reduction, 1, on, ui->checkBox_6},
-        {Ai_Voice_Control, 1, on, ui->checkBox_7},
-        {Voice_Type, 1, index, ui->comboBox_3},
-        {Voice_Volume, 1, index, ui->comboBox_5},
-        {Key_Beep, 1, index, ui->comboBox_13},
-        {Low_Battery_Tone, 1, index, ui->comboBox_11},
-        {Tone_Volume, 1, index, ui->comboBox_4},
-        {Call_Tone, 1, index, ui->comboBox_8},
-        {Mic_Gain, 1, index, ui->comboBox_9},
-        {Power_On_Tone, 1, index, ui->comboBox_10},
-        {Tx_Timeout_Tone, 1, index, ui->comboBox_12},
-        {Ai_Sensitivity, 1, index, ui->comboBox_6},
-        {Ai_Delay, 1, index, ui->comboBox_7},
-    };
-}
-
 void SOUNDS_SETTING_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
 {
     qDebug() << "SOUNDS_SETTING_FORM::Set_Windows_Data_From_SP_Read";
-    Decode_Settings_Rows(Read_Wirte_Temp_File, m_rows);
+    m_frame.Decode(*Read_Wirte_Temp_File);
 }
 
 void SOUNDS_SETTING_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
 {
     qDebug() << "SOUNDS_SETTING_FORM::Get_Windows_Data_To_SP_Write";
-    Encode_Settings_Rows(Read_Wirte_Temp_File, m_rows);
+    m_frame.Encode(*Read_Wirte_Temp_File);
 }
 
 void SOUNDS_SETTING_FORM::RetranslatePage()
 {
-    ui->retranslateUi(this);
-    FillComboLists();
+    m_frame.Retranslate();
 }
 
 void SOUNDS_SETTING_FORM::FillComboLists()
 {
-    VOICE_TYPE_StringList = Settings_Lists::Translate_List("SOUNDS_SETTING_FORM", Settings_Lists::Voice_Type());
-    AI_SENSITIVITY_StringList = Settings_Lists::Translate_List("SOUNDS_SETTING_FORM", Settings_Lists::Ai_Sensitivity());
-    AI_DELAY_StringList = Settings_Lists::Translate_List("SOUNDS_SETTING_FORM", Settings_Lists::Ai_Delay());
-    VOICE_VOLUME_StringList = Settings_Lists::Translate_List("SOUNDS_SETTING_FORM", Settings_Lists::Voice_Volume());
-    TONE_VOLUME_StringList = Settings_Lists::Translate_List("SOUNDS_SETTING_FORM", Settings_Lists::Tone_Volume());
-    CALL_TONE_StringList = Settings_Lists::Translate_List("SOUNDS_SETTING_FORM", Settings_Lists::Call_Tone());
-    MIC_GAIN_StringList = Settings_Lists::Translate_List("SOUNDS_SETTING_FORM", Settings_Lists::Mic_Gain());
-    OFF_ON_StringList = Settings_Lists::Translate_List("SOUNDS_SETTING_FORM", Settings_Lists::Audio_Off_On());
-
-    Fill_Combo_Lists({
-        {ui->comboBox_3, &VOICE_TYPE_StringList},
-        {ui->comboBox_5, &VOICE_VOLUME_StringList},
-        {ui->comboBox_4, &TONE_VOLUME_StringList},
-        {ui->comboBox_6, &AI_SENSITIVITY_StringList},
-        {ui->comboBox_7, &AI_DELAY_StringList},
-        {ui->comboBox_8, &CALL_TONE_StringList},
-        {ui->comboBox_9, &MIC_GAIN_StringList},
-        {ui->comboBox_10, &OFF_ON_StringList},
-        {ui->comboBox_11, &OFF_ON_StringList},
-        {ui->comboBox_12, &OFF_ON_StringList},
-        {ui->comboBox_13, &OFF_ON_StringList},
-    });
+    m_frame.Fill_Lists();
 }

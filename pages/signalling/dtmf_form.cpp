@@ -4,35 +4,100 @@
 #include "image/data_file_read_write.h"
 #include "pages/signalling/code_text.h"
 #include "pages/signalling/dtmf_layout.h"
+#include "pages/signalling/dtmf_lists.h"
 #include "widgets/field_validator.h"
 
 #include <QDebug>
 
-namespace {
-
-// Appends "<from><unit>" to "<to><unit>" in steps of `step`.
-void Append_Steps(QStringList& list, int from, int to, int step, const char* unit)
+const Field_Map<DTMF_FORM, Ui_DTMF_FORM>& DTMF_FORM::Fields()
 {
-    for (int value = from; value <= to; value += step)
-        list.append(QString::number(value) + QLatin1String(unit));
+    using Map = Field_Map<DTMF_FORM, Ui_DTMF_FORM>;
+    using Ui = Ui_DTMF_FORM;
+    using Page = DTMF_FORM;
+    using namespace Dtmf_Layout;
+    const char* const context = "DTMF_FORM";
+    // One byte per character, 0x00 to the end of the slot.
+    const Map::Text_Codec code{Code_Slot_Text, Code_Slot_Hex};
+
+    static const Map map = [&] {
+        QVector<Map::Row> rows = {
+            Map::Text_Row(Block, Own_Id_Offset, Own_Id_Size, &Ui::lineEdit_3, code),
+            Map::Form_List_Row(Block, Separator_Byte, &Ui::comboBox_2),
+            Map::Form_List_Row(Block, Group_Call_Code_Byte, &Ui::comboBox_3),
+            Map::List_Row(Block, Dialer_Type_Byte, &Ui::comboBox_13, &Page::DIALER_TYPE_StringList),
+            Map::List_Row(Block, Side_Tone_Byte, &Ui::comboBox_7, &Page::SIDE_TONE_StringList),
+            Map::List_Row(Block, Send_Time_Byte, &Ui::comboBox_1, &Page::DTMF_SEND_TIME_StringList),
+            Map::List_Row(Block, First_Digit_Time_Byte, &Ui::comboBox_6, &Page::FIRST_DIGIT_TIME_StringList),
+            Map::List_Row(Block, Pre_Carrier_Time_Byte, &Ui::comboBox_8, &Page::CARRIER_TIME_StringList),
+            Map::List_Row(Block, Delay_After_Sending_Byte, &Ui::comboBox_9, &Page::CARRIER_TIME_StringList),
+            Map::List_Row(Block, D_Code_Pause_Byte, &Ui::comboBox_11, &Page::D_CODE_PAUSE_StringList),
+            Map::List_Row(Block, Ptt_Id_Pause_Byte, &Ui::comboBox_10, &Page::PTT_ID_PAUSE_StringList),
+            Map::List_Row(Block, Decode_Response_Byte, &Ui::comboBox_4, &Page::DECODE_RESPONSE_StringList),
+            Map::List_Row(Block, Auto_Reset_Time_Byte, &Ui::comboBox_5, &Page::AUTO_RESET_TIME_StringList),
+            Map::List_Row(Block, Ani_Display_Byte, &Ui::comboBox_12, &Page::ANI_DISPLAY_StringList),
+            Map::Text_Row(Block, Kill_Code_Offset, Code_Slot_Size, &Ui::lineEdit_6, code),
+            Map::Text_Row(Block, Stun_Code_Offset, Code_Slot_Size, &Ui::lineEdit_7, code),
+            Map::Text_Row(Block, Wake_Code_Offset, Code_Slot_Size, &Ui::lineEdit_8, code),
+        };
+
+        QLineEdit* Ui::*const memories[Code_Memory_Count] = {
+            &Ui::lineEdit_40, &Ui::lineEdit_41, &Ui::lineEdit_42, &Ui::lineEdit_43, &Ui::lineEdit_44, &Ui::lineEdit_45,
+            &Ui::lineEdit_46, &Ui::lineEdit_47, &Ui::lineEdit_48, &Ui::lineEdit_49, &Ui::lineEdit_50, &Ui::lineEdit_51,
+            &Ui::lineEdit_52, &Ui::lineEdit_53, &Ui::lineEdit_54, &Ui::lineEdit_55};
+        for (int k = 0; k < Code_Memory_Count; ++k)
+            rows.append(
+                Map::Text_Row(Block, Code_Memory_Offset + Code_Slot_Size * k, Code_Slot_Size, memories[k], code));
+
+        // PTT ID row r: type, begin code, end code.
+        const struct {
+            QComboBox* Ui::*Type;
+            QLineEdit* Ui::*Begin;
+            QLineEdit* Ui::*End;
+        } ptt[Ptt_Id_Row_Count] = {
+            {&Ui::comboBox_14, &Ui::lineEdit_56, &Ui::lineEdit_57},
+            {&Ui::comboBox_15, &Ui::lineEdit_58, &Ui::lineEdit_59},
+            {&Ui::comboBox_16, &Ui::lineEdit_60, &Ui::lineEdit_61},
+            {&Ui::comboBox_17, &Ui::lineEdit_62, &Ui::lineEdit_63},
+            {&Ui::comboBox_18, &Ui::lineEdit_64, &Ui::lineEdit_65},
+            {&Ui::comboBox_19, &Ui::lineEdit_66, &Ui::lineEdit_67},
+            {&Ui::comboBox_20, &Ui::lineEdit_68, &Ui::lineEdit_69},
+            {&Ui::comboBox_21, &Ui::lineEdit_70, &Ui::lineEdit_71},
+        };
+        for (int r = 0; r < Ptt_Id_Row_Count; ++r) {
+            const int row = Ptt_Id_Offset + Ptt_Id_Row_Size * r;
+            rows.append(Map::List_Row(Block, row, ptt[r].Type, &Page::PTT_ID_TYPE_StringList));
+            rows.append(Map::Text_Row(Block, row + 1, Code_Slot_Size, ptt[r].Begin, code));
+            rows.append(Map::Text_Row(Block, row + 1 + Code_Slot_Size, Code_Slot_Size, ptt[r].End, code));
+        }
+
+        return Map(
+            {
+                {&Page::AUTO_RESET_TIME_StringList, Value_List(Dtmf_Lists::Auto_Reset_Times)},
+                {&Page::DTMF_SEND_TIME_StringList, Value_List(Dtmf_Lists::Send_Times)},
+                {&Page::FIRST_DIGIT_TIME_StringList, Value_List(Dtmf_Lists::First_Digit_Times)},
+                {&Page::CARRIER_TIME_StringList, Value_List(Dtmf_Lists::Carrier_Times)},
+                {&Page::D_CODE_PAUSE_StringList, Value_List(Dtmf_Lists::D_Code_Pauses)},
+                {&Page::PTT_ID_PAUSE_StringList, Value_List(Dtmf_Lists::Ptt_Id_Pauses)},
+                {&Page::SIDE_TONE_StringList, {context, Dtmf_Lists::Side_Tone}},
+                {&Page::DIALER_TYPE_StringList, {context, Dtmf_Lists::Dialer_Type}},
+                {&Page::PTT_ID_TYPE_StringList, {context, Dtmf_Lists::Ptt_Id_Type}},
+                {&Page::ANI_DISPLAY_StringList, {context, Dtmf_Lists::Ani_Display}},
+                {&Page::DECODE_RESPONSE_StringList, {context, Dtmf_Lists::Decode_Response}},
+            },
+            rows);
+    }();
+    return map;
 }
 
-// Clears `list` and the combo boxes it feeds, fills it and hands it to them.
-void Fill_List(QStringList& list, const QStringList& texts, std::initializer_list<QComboBox*> combos)
+const Field_Layout& DTMF_FORM::Layout()
 {
-    list.clear();
-    for (QComboBox* combo : combos)
-        combo->clear();
-    list.append(texts);
-    for (QComboBox* combo : combos)
-        combo->insertItems(combo->count(), list);
+    return Fields().Layout();
 }
-
-} // namespace
 
 DTMF_FORM::DTMF_FORM(QWidget* parent, Page_Build build)
     : QWidget(parent)
     , ui(std::make_unique<Ui::DTMF_FORM>())
+    , m_frame(this, *ui, Fields())
 {
     if (build == Page_Build::Now)
         Build_Page();
@@ -40,122 +105,19 @@ DTMF_FORM::DTMF_FORM(QWidget* parent, Page_Build build)
 
 void DTMF_FORM::Build_Page()
 {
-    if (m_built)
-        return;
-    m_built = true;
-    ui->setupUi(this);
-    Bind_Rows();
-    ui->retranslateUi(this);
-    FillComboLists();
-    Set_Line_Edit_Validators();
+    m_frame.Build([this] { Set_Line_Edit_Validators(); });
 }
 
 DTMF_FORM::~DTMF_FORM() = default;
 
-void DTMF_FORM::Bind_Rows()
-{
-    using namespace Dtmf_Layout;
-    const Byte_Kind<QComboBox> index = Combo_Index_Byte();
-    // One byte per character, 0x00 to the end of the slot.
-    const Byte_Kind<QLineEdit> code = Text_Field(Code_Slot_Text, Code_Slot_Hex);
-
-    m_rows = {
-        {Own_Id_Offset, Own_Id_Size, code, ui->lineEdit_3},
-        {Separator_Byte, 1, index, ui->comboBox_2},
-        {Group_Call_Code_Byte, 1, index, ui->comboBox_3},
-        {Dialer_Type_Byte, 1, index, ui->comboBox_13},
-        {Side_Tone_Byte, 1, index, ui->comboBox_7},
-        {Send_Time_Byte, 1, index, ui->comboBox_1},
-        {First_Digit_Time_Byte, 1, index, ui->comboBox_6},
-        {Pre_Carrier_Time_Byte, 1, index, ui->comboBox_8},
-        {Delay_After_Sending_Byte, 1, index, ui->comboBox_9},
-        {D_Code_Pause_Byte, 1, index, ui->comboBox_11},
-        {Ptt_Id_Pause_Byte, 1, index, ui->comboBox_10},
-        {Decode_Response_Byte, 1, index, ui->comboBox_4},
-        {Auto_Reset_Time_Byte, 1, index, ui->comboBox_5},
-        {Ani_Display_Byte, 1, index, ui->comboBox_12},
-        {Kill_Code_Offset, Code_Slot_Size, code, ui->lineEdit_6},
-        {Stun_Code_Offset, Code_Slot_Size, code, ui->lineEdit_7},
-        {Wake_Code_Offset, Code_Slot_Size, code, ui->lineEdit_8},
-    };
-
-    QLineEdit* const memories[Code_Memory_Count] = {
-        ui->lineEdit_40, ui->lineEdit_41, ui->lineEdit_42, ui->lineEdit_43, ui->lineEdit_44, ui->lineEdit_45,
-        ui->lineEdit_46, ui->lineEdit_47, ui->lineEdit_48, ui->lineEdit_49, ui->lineEdit_50, ui->lineEdit_51,
-        ui->lineEdit_52, ui->lineEdit_53, ui->lineEdit_54, ui->lineEdit_55};
-    for (int k = 0; k < Code_Memory_Count; ++k)
-        m_rows.append({Code_Memory_Offset + Code_Slot_Size * k, Code_Slot_Size, code, memories[k]});
-
-    // PTT ID row r: type, begin code, end code.
-    const struct {
-        QComboBox* Type;
-        QLineEdit* Begin;
-        QLineEdit* End;
-    } ptt[Ptt_Id_Row_Count] = {
-        {ui->comboBox_14, ui->lineEdit_56, ui->lineEdit_57}, {ui->comboBox_15, ui->lineEdit_58, ui->lineEdit_59},
-        {ui->comboBox_16, ui->lineEdit_60, ui->lineEdit_61}, {ui->comboBox_17, ui->lineEdit_62, ui->lineEdit_63},
-        {ui->comboBox_18, ui->lineEdit_64, ui->lineEdit_65}, {ui->comboBox_19, ui->lineEdit_66, ui->lineEdit_67},
-        {ui->comboBox_20, ui->lineEdit_68, ui->lineEdit_69}, {ui->comboBox_21, ui->lineEdit_70, ui->lineEdit_71}};
-    for (int r = 0; r < Ptt_Id_Row_Count; ++r) {
-        const int row = Ptt_Id_Offset + Ptt_Id_Row_Size * r;
-        m_rows.append({row, 1, index, ptt[r].Type});
-        m_rows.append({row + 1, Code_Slot_Size, code, ptt[r].Begin});
-        m_rows.append({row + 1 + Code_Slot_Size, Code_Slot_Size, code, ptt[r].End});
-    }
-}
-
 void DTMF_FORM::RetranslatePage()
 {
-    ui->retranslateUi(this);
-    FillComboLists();
+    m_frame.Retranslate();
 }
 
 void DTMF_FORM::FillComboLists()
 {
-    QStringList texts;
-
-    Append_Steps(texts, 0, 10, 1, "S");
-    Append_Steps(texts, 12, 20, 2, "S");
-    Append_Steps(texts, 25, 50, 5, "S");
-    Append_Steps(texts, 60, 100, 10, "S");
-    Append_Steps(texts, 120, 200, 20, "S");
-    Append_Steps(texts, 225, 300, 25, "S");
-    Fill_List(AUTO_RESET_TIME_StringList, texts, {ui->comboBox_5});
-
-    texts = QStringList{QStringLiteral("50ms"), QStringLiteral("75ms"), QStringLiteral("100ms"),
-                        QStringLiteral("200ms"), QStringLiteral("300ms"), QStringLiteral("500ms")};
-    Fill_List(DTMF_SEND_TIME_StringList, texts, {ui->comboBox_1});
-
-    texts.clear();
-    Append_Steps(texts, 0, 2500, 50, "ms");
-    Fill_List(FIRST_DIGIT_TIME_StringList, texts, {ui->comboBox_6});
-
-    texts.clear();
-    Append_Steps(texts, 10, 100, 10, "ms");
-    Append_Steps(texts, 120, 200, 20, "ms");
-    Append_Steps(texts, 225, 300, 25, "ms");
-    Append_Steps(texts, 350, 500, 50, "ms");
-    Append_Steps(texts, 600, 2500, 100, "ms");
-    Fill_List(CARRIER_TIME_StringList, texts, {ui->comboBox_8, ui->comboBox_9});
-
-    // Shown as it stands in every language, "关闭" included.
-    texts = QStringList{QStringLiteral("关闭")};
-    Append_Steps(texts, 1, 15, 1, "S");
-    Fill_List(D_CODE_PAUSE_StringList, texts, {ui->comboBox_11});
-
-    texts.clear();
-    Append_Steps(texts, 0, 10, 1, "S");
-    Append_Steps(texts, 12, 20, 2, "S");
-    Append_Steps(texts, 25, 100, 5, "S");
-    Fill_List(PTT_ID_PAUSE_StringList, texts, {ui->comboBox_10});
-
-    Fill_List(SIDE_TONE_StringList, {tr("关闭"), tr("打开")}, {ui->comboBox_7});
-    Fill_List(DIALER_TYPE_StringList, {tr("手动"), tr("自动")}, {ui->comboBox_13});
-    Fill_List(PTT_ID_TYPE_StringList, {tr("关闭"), tr("发射开始"), tr("发射结束"), tr("开始结束")},
-              {ui->comboBox_14, ui->comboBox_15, ui->comboBox_16, ui->comboBox_17, ui->comboBox_18,
-               ui->comboBox_19, ui->comboBox_20, ui->comboBox_21});
-    Fill_List(ANI_DISPLAY_StringList, {tr("关闭"), tr("匹配ID"), tr("任意ID")}, {ui->comboBox_12});
-    Fill_List(DECODE_RESPONSE_StringList, {tr("无"), tr("提示音"), tr("提示音并回复")}, {ui->comboBox_4});
+    m_frame.Fill_Lists();
 }
 
 void DTMF_FORM::Set_Line_Edit_Validators()
@@ -163,7 +125,7 @@ void DTMF_FORM::Set_Line_Edit_Validators()
     // Both accept the empty text, so an emptied field still finishes its edit.
     const Field_Rule code(QStringLiteral("^[0-9abcdefABCDEF*#]*$"), Field_Rule::Storage::Single_Byte);
     const Field_Rule digits(QStringLiteral("^[0-9]*$"), Field_Rule::Storage::Single_Byte);
-    for (const Byte_Row& row : m_rows) {
+    for (const Byte_Row& row : m_frame.Rows()) {
         if (auto* lineEdit = qobject_cast<QLineEdit*>(row.Widget))
             Apply_Field_Rule(lineEdit, lineEdit == ui->lineEdit_3 ? digits : code);
     }
@@ -179,30 +141,18 @@ void DTMF_FORM::on_Dtmf_Memory_lineEdit_editingFinished(QLineEdit* lineEdit)
 void DTMF_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
 {
     qDebug() << "DTMF_FORM::Set_Windows_Data_From_SP_Read";
-    // Empty when the image lacks the block: every field then reads as empty
-    // text or index 0. A text longer than its field takes is cut to the
-    // field's maximum length.
-    const QString block
-        = Read_Wirte_Temp_File->Read_String_From_Ram_File(Dtmf_Layout::Block_Addr, Dtmf_Layout::Block_Size);
-    Show_Rows(m_rows, block);
+    // Without the whole block every field reads as empty text or index 0. A
+    // text longer than its field takes is cut to the field's maximum length.
+    m_frame.Decode(*Read_Wirte_Temp_File);
 }
 
 void DTMF_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
 {
     qDebug() << "DTMF_FORM::Get_Windows_Data_To_SP_Write";
-    QString block
-        = Read_Wirte_Temp_File->Read_String_From_Ram_File(Dtmf_Layout::Block_Addr, Dtmf_Layout::Block_Size);
-    // Only a whole block is rewritten; a missing or partly present one stays
-    // as it is.
-    if (block.size() != 2 * Dtmf_Layout::Block_Size)
-        return;
-
-    // The texts as they stand: the shell finishes the edit in progress first.
-    // Lower-case letters are stored in upper case.
-    Store_Rows(m_rows, block);
-
-    block = block.toUpper();
-    Read_Wirte_Temp_File->Write_String_To_Ram_File(Dtmf_Layout::Block_Addr, block);
+    // The texts as they stand (the shell finishes the edit in progress
+    // first); lower-case letters are stored in upper case. A missing or
+    // partly present block stays as it is.
+    m_frame.Encode(*Read_Wirte_Temp_File);
 }
 
 // Each field applies the code-field rule when its editing finishes; the

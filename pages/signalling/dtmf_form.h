@@ -1,7 +1,7 @@
 #pragma once
 
-#include "widgets/byte_row.h"
 #include "widgets/page_build.h"
+#include "widgets/page_frame.h"
 
 #include <QStringList>
 #include <QVector>
@@ -12,6 +12,7 @@
 class DATA_FILE_READ_WRITE;
 class QComboBox;
 class QLineEdit;
+class Ui_DTMF_FORM;
 
 namespace Ui {
 class DTMF_FORM;
@@ -19,8 +20,8 @@ class DTMF_FORM;
 
 // The DTMF page: own ID, basic, encoder and decoder settings, kill, stun and
 // wake codes, 16 code memories and the 8-row PTT ID list, all in the DTMF
-// block of the image (offsets in dtmf_layout.h, the page's byte table in
-// Bind_Rows).
+// block of the image (offsets in dtmf_layout.h, the widget of each field in
+// the page's field map).
 class DTMF_FORM : public QWidget
 {
     Q_OBJECT
@@ -30,16 +31,18 @@ public:
     // Makes the page's widgets, once; a page made with Page_Build::Later has
     // none before.
     void Build_Page();
-    bool Is_Built() const { return m_built; }
+    bool Is_Built() const { return m_frame.Is_Built(); }
+    // Where the page's bytes lie, from its field map; known before the page is built.
+    static const Field_Layout& Layout();
 
     void Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File);
     void Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File);
     void RetranslatePage();
     void FillComboLists();
     void Set_Line_Edit_Validators();
-    // The page's byte table: every field of the block it owns, in the order
+    // The page's byte rows: every field of the block it owns, in the order
     // its decoder and encoder walk them; empty until the page is built.
-    const QVector<Byte_Row>& Byte_Rows() const { return m_rows; }
+    const QVector<Byte_Row>& Byte_Rows() const { return m_frame.Rows(); }
 
 private slots:
     void on_lineEdit_3_editingFinished();
@@ -84,11 +87,10 @@ private:
     // it and finished. A plain member, not a slot: only the per-field slots
     // call it.
     void on_Dtmf_Memory_lineEdit_editingFinished(QLineEdit* lineEdit);
-    void Bind_Rows();
+    static const Field_Map<DTMF_FORM, Ui_DTMF_FORM>& Fields();
 
     std::unique_ptr<Ui::DTMF_FORM> ui;
-    bool m_built = false;
-    QVector<Byte_Row> m_rows;
+    Page_Frame m_frame;
 
     QStringList AUTO_RESET_TIME_StringList;
     QStringList DTMF_SEND_TIME_StringList;

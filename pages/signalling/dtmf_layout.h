@@ -5,12 +5,11 @@
 #include <QString>
 
 // Byte layout of the DTMF block and the rule that brings a typed code to the
-// DTMF digits the block stores. The page's byte table (dtmf_form.cpp) names
+// DTMF digits the block stores. The page's field map (dtmf_form.cpp) names
 // the widget of each field; codes travel as code slots (code_text.h).
 
 namespace Dtmf_Layout {
-constexpr int Block_Addr = Image_Region::Dtmf_Block_Addr;
-constexpr int Block_Size = Image_Region::Dtmf_Block_Size;
+constexpr Image_Region::Region Block = Image_Region::Dtmf_Block_Region;
 
 constexpr int Own_Id_Offset = 0x000;
 constexpr int Own_Id_Size = 8;

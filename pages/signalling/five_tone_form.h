@@ -1,8 +1,8 @@
 #pragma once
 
 #include "pages/signalling/five_tone_standards.h"
-#include "widgets/byte_row.h"
 #include "widgets/page_build.h"
+#include "widgets/page_frame.h"
 
 #include <QStringList>
 #include <QVector>
@@ -29,7 +29,9 @@ public:
     // Makes the page's widgets, once; a page made with Page_Build::Later has
     // none before.
     void Build_Page();
-    bool Is_Built() const { return m_built; }
+    bool Is_Built() const { return m_frame.Is_Built(); }
+    // Where the page's bytes lie, from its field map; known before the page is built.
+    static const Field_Layout& Layout();
 
     // Fills the widgets from Five_Tone_Block. A block the image does not hold
     // reads as all zero: first entries, no digit box, empty texts.
@@ -40,9 +42,9 @@ public:
     // Sets the form texts and value lists for the installed language; the
     // shell's encode/decode round trip brings the values back.
     void RetranslatePage();
-    // The page's byte table: every field of the block it owns, in block
+    // The page's byte rows: every field of the block it owns, in block
     // order; empty until the page is built.
-    const QVector<Byte_Row>& Byte_Rows() const { return m_rows; }
+    const QVector<Byte_Row>& Byte_Rows() const { return m_frame.Rows(); }
 
 private slots:
     // The reference panel's own selector.
@@ -75,9 +77,9 @@ private slots:
     void on_comboBox_45_currentIndexChanged(int index);
 
 private:
+    static const Field_Map<FIVE_TONE_FORM, Ui_FIVE_TONE_FORM>& Fields();
     void FillComboLists();
     void Set_Line_Edit_Validators();
-    void Bind_Rows();
     // Selects `index` in the panel's selector once the page holds data.
     void Follow_Standard(int index);
     // Shows standard `index` in the panel; any other index leaves it alone.
@@ -85,7 +87,7 @@ private:
     void Clear_Panel();
 
     std::unique_ptr<Ui_FIVE_TONE_FORM> ui;
-    bool m_built = false;
+    Page_Frame m_frame;
     QStringList STANDARD_StringList;
     QStringList PTT_ID_TYPE_StringList;
     QStringList Five_Tone_Standard_Table[Five_Tone_Standard_Count];
@@ -101,6 +103,5 @@ private:
     // runs: the standard selectors then leave the panel alone.
     bool Page_Data_Ready = false;
 
-    QVector<Byte_Row> m_rows;
     std::array<QLineEdit*, Five_Tone_Standard_Columns> m_panelEdits{};
 };

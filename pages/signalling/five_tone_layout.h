@@ -6,14 +6,13 @@
 #include <QStringView>
 
 // Byte layout of Five_Tone_Block and the conversions of its fields. The
-// page's byte table (five_tone_form.cpp) names the widget of each field; the
+// page's field map (five_tone_form.cpp) names the widget of each field; the
 // bytes between the fields are not the page's and pass through an encode
 // unchanged. Codes are code slots (code_text.h): one character per byte,
 // 0x00 padding, kept: 0-9, A-F, *, #.
 namespace Five_Tone_Layout {
 
-constexpr int Block_Addr = Image_Region::Five_Tone_Block_Addr;
-constexpr int Block_Size = Image_Region::Five_Tone_Block_Size;
+constexpr Image_Region::Region Block = Image_Region::Five_Tone_Block_Region;
 
 constexpr int Own_Id = 0x000;
 constexpr int Own_Id_Size = 8;

@@ -1,6 +1,7 @@
 #include "support/owned_ranges.h"
 
-#include "image/image_regions.h"
+#include "app/shell_blocks.h"
+#include "widgets/block_codec.h"
 
 namespace {
 QVector<Owned_Page>& Registry()
@@ -30,6 +31,14 @@ Owned_Registrar::Owned_Registrar(const QString& page, const QVector<Owned_Range>
     Registry().append({page, ranges});
 }
 
+QVector<Owned_Range> Ranges_Of(const QVector<Block_Span>& spans)
+{
+    QVector<Owned_Range> ranges;
+    for (const Block_Span& span : spans)
+        ranges.append({span.Addr(), span.Width});
+    return ranges;
+}
+
 const QVector<Owned_Page>& All_Owned_Pages()
 {
     return Registry();
@@ -37,8 +46,5 @@ const QVector<Owned_Page>& All_Owned_Pages()
 
 QVector<Owned_Range> Shell_Owned_Ranges()
 {
-    using namespace Image_Region;
-    const int wm = Work_Mode_Block_Addr;
-    return {{Vfo_Mirror_Addr, Vfo_Records_Size}, {wm + 5, 2}, {wm + 10, 8}, {wm + 23, 1},
-            {Ff_Fill_Block_Addr, Ff_Fill_Block_Size}};
+    return Ranges_Of(Shell_Fixed_Blocks().Owned());
 }

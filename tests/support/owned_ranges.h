@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/field_layout.h"
+
 #include <QString>
 #include <QVector>
 
@@ -17,12 +19,18 @@ struct Owned_Page
     QVector<Owned_Range> Ranges;
 };
 
-// A page registers its ranges with a static object in its owned_*.cpp:
-//   static const Owned_Registrar registrar("DTMF_FORM", {{0x16000, 8}, ...});
+// A page registers its ranges with a static object in its owned_*.cpp, from
+// its field map where it has one:
+//   static const Owned_Registrar registrar("DTMF_FORM", Ranges_Of(DTMF_FORM::Layout().Owned()));
+// or written out:
+//   static const Owned_Registrar registrar("APRS_FORM", {{0x15500, 0x78}, ...});
 struct Owned_Registrar
 {
     Owned_Registrar(const QString& page, const QVector<Owned_Range>& ranges);
 };
+
+// The image ranges of `spans`.
+QVector<Owned_Range> Ranges_Of(const QVector<Block_Span>& spans);
 
 const QVector<Owned_Page>& All_Owned_Pages();
 

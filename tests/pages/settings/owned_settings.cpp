@@ -1,6 +1,10 @@
 #include "support/owned_ranges.h"
 
-// Bytes of the settings block (0x15400) owned by the audio, key and Bluetooth pages.
-static const Owned_Registrar audio("SOUNDS_SETTING_FORM", {{0x1540C, 4}, {0x15416, 10}, {0x1542A, 1}});
-static const Owned_Registrar keys("SHORTCUTS_SETTING_FORM", {{0x15410, 6}, {0x15420, 3}});
-static const Owned_Registrar bluetooth("BLUETOOTH_FORM", {{0x15440, 5}});
+#include "pages/settings/bluetooth_form.h"
+#include "pages/settings/shortcuts_setting_form.h"
+#include "pages/settings/sounds_setting_form.h"
+
+// Bytes of the settings block owned by the audio, key and Bluetooth pages.
+static const Owned_Registrar audio("SOUNDS_SETTING_FORM", Ranges_Of(SOUNDS_SETTING_FORM::Layout().Owned()));
+static const Owned_Registrar keys("SHORTCUTS_SETTING_FORM", Ranges_Of(SHORTCUTS_SETTING_FORM::Layout().Owned()));
+static const Owned_Registrar bluetooth("BLUETOOTH_FORM", Ranges_Of(BLUETOOTH_FORM::Layout().Owned()));

@@ -120,7 +120,6 @@ class Tst_Dtmf_Codec : public QObject
 {
     Q_OBJECT
 private slots:
-    void layout_covers_the_owned_bytes();
     void decode_populated_block();
     void encode_after_decode_gives_the_block_back_data();
     void encode_after_decode_gives_the_block_back();
@@ -148,44 +147,6 @@ private:
         return edit;
     }
 };
-
-void Tst_Dtmf_Codec::layout_covers_the_owned_bytes()
-{
-    DTMF_FORM page(nullptr);
-    QVector<int> owner(Block_Size, 0);
-    QSet<QString> names;
-    for (const Byte_Row& field : page.Byte_Rows()) {
-        const QString widget = field.Widget->objectName();
-        QVERIFY2(!names.contains(widget), qPrintable(widget));
-        names.insert(widget);
-        QVERIFY(field.Offset >= 0 && field.Offset + field.Width <= Block_Size);
-        for (int i = field.Offset; i < field.Offset + field.Width; ++i)
-            ++owner[i];
-        if (qobject_cast<QComboBox*>(field.Widget)) {
-            QCOMPARE(field.Width, 1);
-            QVERIFY2(page.findChild<QComboBox*>(widget) == field.Widget, qPrintable(widget));
-        } else {
-            const QLineEdit* edit = page.findChild<QLineEdit*>(widget);
-            QVERIFY2(edit && edit == field.Widget, qPrintable(widget));
-            QVERIFY2(edit->maxLength() <= field.Width, qPrintable(widget)); // every code fits its slot
-        }
-    }
-    QCOMPARE(names.size(), 21 + 36);
-
-    // Not the page's: 0x008-0x009, 0x00D-0x013, 0x01B-0x01D, 0x021-0x027,
-    // 0x1A8-0x1C1, 0x34A-0x383, 0x3CC-0x3FF.
-    const QVector<QPair<int, int>> untouched = {{0x008, 0x009}, {0x00D, 0x013}, {0x01B, 0x01D}, {0x021, 0x027},
-                                                {0x1A8, 0x1C1}, {0x34A, 0x383}, {0x3CC, 0x3FF}};
-    int owned = 0;
-    for (int i = 0; i < Block_Size; ++i) {
-        bool kept = false;
-        for (const auto& range : untouched)
-            kept = kept || (i >= range.first && i <= range.second);
-        QVERIFY2(owner[i] == (kept ? 0 : 1), qPrintable(QStringLiteral("byte 0x%1").arg(i, 3, 16)));
-        owned += owner[i];
-    }
-    QCOMPARE(owned, 869);
-}
 
 void Tst_Dtmf_Codec::decode_populated_block()
 {

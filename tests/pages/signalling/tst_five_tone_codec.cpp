@@ -76,31 +76,6 @@ private slots:
     void init() { page = new FIVE_TONE_FORM(nullptr); }
     void cleanup() { delete page; }
 
-    void layout_table_is_consistent()
-    {
-        // No two fields overlap, every field lies inside the block, each widget once.
-        QVector<int> owner(Size, -1);
-        QSet<QString> widgets;
-        int ownedBytes = 0;
-        const QVector<Byte_Row>& fields = page->Byte_Rows();
-        for (int i = 0; i < fields.size(); ++i) {
-            const Byte_Row& field = fields[i];
-            const QString widget = field.Widget->objectName();
-            QVERIFY(field.Offset >= 0 && field.Offset + field.Width <= Size);
-            for (int b = field.Offset; b < field.Offset + field.Width; ++b) {
-                QVERIFY2(owner[b] < 0, qPrintable(widget));
-                owner[b] = i;
-            }
-            QVERIFY(!widgets.contains(widget));
-            widgets.insert(widget);
-            ownedBytes += field.Width;
-            if (i > 0)
-                QVERIFY(fields[i - 1].Offset < field.Offset); // decode order is block order
-        }
-        QCOMPARE(fields.size(), 14 + 16 * 3 + 8 * 4 + 16 * 2);
-        QCOMPARE(Size - ownedBytes, 683);
-    }
-
     void header_decode_data()
     {
         QTest::addColumn<int>("offset");
