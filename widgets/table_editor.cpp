@@ -44,20 +44,13 @@ bool Commit_Cell_Editor(QLineEdit* editor)
     return false;
 }
 
-Table_Editor::Table_Editor(QTableWidget* table, QObject* page, QAbstractItemView::EditTrigger keyTrigger,
-                           QList<int> listColumns, Cell_List cellList)
+Table_Editor::Table_Editor(QTableWidget* table, QAbstractItemView::EditTrigger keyTrigger, QList<int> listColumns,
+                           Cell_List cellList)
     : m_table(table)
-    , m_page(page)
-    , m_signal(QMetaMethod::fromSignal(&QTableWidget::itemChanged))
     , m_keyTrigger(keyTrigger)
     , m_listColumns(std::move(listColumns))
     , m_cellList(std::move(cellList))
 {
-    const QByteArray slot = "on_" + table->objectName().toLatin1() + "_itemChanged(QTableWidgetItem*)";
-    const int index = page->metaObject()->indexOfSlot(slot.constData());
-    if (index < 0)
-        qFatal("Table_Editor: %s has no slot %s", page->metaObject()->className(), slot.constData());
-    m_rules = page->metaObject()->method(index);
     m_table->installEventFilter(this);
 }
 
@@ -66,28 +59,20 @@ Table_Editor::~Table_Editor()
     QObject::disconnect(m_comboChosen);
 }
 
-// ---- the item-changed connection ---------------------------------------------
-
-Table_Editor::Pause::Pause(const Table_Editor& editor)
+Table_Editor::Rewrite::Rewrite(Table_Editor& editor)
     : m_editor(editor)
-    , m_wasConnected(editor.Drop_Item_Changed())
+    , m_changedBefore(editor.m_textChanged)
 {
+    ++m_editor.m_ownWrites;
+    m_editor.m_textChanged = false;
 }
 
-Table_Editor::Pause::~Pause()
+Table_Editor::Rewrite::~Rewrite()
 {
-    if (m_wasConnected)
-        m_editor.Make_Item_Changed();
-}
-
-bool Table_Editor::Drop_Item_Changed() const
-{
-    return QObject::disconnect(m_table, m_signal, m_page, m_rules);
-}
-
-void Table_Editor::Make_Item_Changed() const
-{
-    QObject::connect(m_table, m_signal, m_page, m_rules, Qt::UniqueConnection);
+    --m_editor.m_ownWrites;
+    if (m_editor.m_textChanged)
+        Fit_Columns(m_editor.m_table);
+    m_editor.m_textChanged = m_editor.m_textChanged || m_changedBefore;
 }
 
 Table_Editor::Frozen_Headers::Frozen_Headers(QTableWidget* table)
@@ -99,8 +84,13 @@ Table_Editor::Frozen_Headers::Frozen_Headers(QTableWidget* table)
 
 Table_Editor::Frozen_Headers::~Frozen_Headers()
 {
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Fit_Columns(m_table);
+}
+
+void Table_Editor::Fit_Columns(QTableWidget* table)
+{
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 }
 
 // ---- cells ---------------------------------------------------------------------
@@ -109,9 +99,48 @@ QTableWidgetItem* Table_Editor::New_Cell(int column, const QString& text) const
 {
     auto* item = new QTableWidgetItem(text);
     item->setTextAlignment(Qt::AlignCenter);
-    if (m_listColumns.contains(column))
+    if (Is_List_Column(column)) {
         item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+        item->setData(Index_Role, -1);
+    }
     return item;
+}
+
+QTableWidgetItem* Table_Editor::Cell(int row, int column)
+{
+    QTableWidgetItem* item = m_table->item(row, column);
+    if (!item && unsigned(row) < unsigned(m_table->rowCount()) && unsigned(column) < unsigned(m_table->columnCount())) {
+        const Own_Writes own(*this);
+        item = New_Cell(column, QString());
+        m_table->setItem(row, column, item);
+    }
+    return item;
+}
+
+QStringList Table_Editor::List_Of(int row, int column) const
+{
+    return Is_List_Column(column) && m_cellList ? m_cellList(row, column) : QStringList();
+}
+
+void Table_Editor::Reset_Cells()
+{
+    const Own_Writes own(*this);
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        for (int column = 0; column < m_table->columnCount(); ++column)
+            m_table->setItem(row, column, New_Cell(column, QStringLiteral("")));
+    }
+}
+
+void Table_Editor::Clear_Cells()
+{
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        for (int column = 0; column < m_table->columnCount(); ++column) {
+            if (Is_List_Column(column))
+                Set_List_Cell(row, column, -1);
+            else
+                Set_Cell_Text(row, column, QString());
+        }
+    }
 }
 
 QString Table_Editor::Cell_Text(int row, int column) const
@@ -120,12 +149,76 @@ QString Table_Editor::Cell_Text(int row, int column) const
     return item ? item->text() : QString();
 }
 
+int Table_Editor::Cell_Index(int row, int column) const
+{
+    const QTableWidgetItem* item = m_table->item(row, column);
+    // A text emptied behind the editor's back (signals blocked) has no entry.
+    if (!item || item->text().isEmpty())
+        return -1;
+    bool ok = false;
+    const int index = item->data(Index_Role).toInt(&ok);
+    return ok ? index : -1;
+}
+
+void Table_Editor::Write_Text(QTableWidgetItem* item, const QString& text)
+{
+    if (item->text() == text)
+        return;
+    const Own_Writes own(*this);
+    item->setText(text);
+    m_textChanged = true;
+}
+
+void Table_Editor::Write_Index(QTableWidgetItem* item, int index)
+{
+    const Own_Writes own(*this);
+    item->setData(Index_Role, index);
+}
+
 void Table_Editor::Set_Cell_Text(int row, int column, const QString& text)
 {
-    if (QTableWidgetItem* item = m_table->item(row, column))
-        item->setText(text);
-    else
-        m_table->setItem(row, column, New_Cell(column, text));
+    QTableWidgetItem* item = Cell(row, column);
+    if (!item)
+        return;
+    Write_Text(item, text);
+    if (Is_List_Column(column))
+        Match_Index(row, column);
+}
+
+void Table_Editor::Set_List_Cell(int row, int column, int index)
+{
+    QTableWidgetItem* item = Cell(row, column);
+    if (!item)
+        return;
+    const QStringList entries = index >= 0 ? List_Of(row, column) : QStringList();
+    if (index >= entries.size())
+        index = -1;
+    Write_Text(item, index >= 0 ? entries.at(index) : QString());
+    Write_Index(item, index);
+}
+
+void Table_Editor::Match_Index(int row, int column)
+{
+    QTableWidgetItem* item = m_table->item(row, column);
+    if (!item || !Is_List_Column(column))
+        return;
+    const QString text = item->text();
+    Write_Index(item, text.isEmpty() ? -1 : int(List_Of(row, column).indexOf(text)));
+}
+
+void Table_Editor::Show_List_Entries()
+{
+    const Rewrite rewrite(*this);
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        for (int column : m_listColumns) {
+            const int index = Cell_Index(row, column);
+            const QStringList entries = index >= 0 ? List_Of(row, column) : QStringList();
+            if (index >= 0 && index < entries.size())
+                Write_Text(m_table->item(row, column), entries.at(index));
+            else
+                Match_Index(row, column); // a text of no entry may name one now
+        }
+    }
 }
 
 // ---- current cell and text editors ---------------------------------------------
@@ -138,7 +231,7 @@ void Table_Editor::Current_Cell_Changed(int currentRow, int currentColumn, int p
         Allow_Text_Editing();
     if (currentRow == previousRow)
         return;
-    const Pause pause(*this);
+    const Own_Writes own(*this);
     Set_Row_Background(currentRow, true);
     Set_Row_Background(previousRow, false);
 }
@@ -167,14 +260,13 @@ void Table_Editor::Open_Cell(int row, int column)
 {
     if (!Row_In_Use(row))
         Edit_Empty_Row(row, 0);
-    else if (m_listColumns.contains(column) && m_cellList)
+    else if (Is_List_Column(column) && m_cellList)
         Open_Combo(row, column, m_cellList(row, column));
 }
 
 void Table_Editor::Edit_Empty_Row(int row, int column)
 {
     Allow_Text_Editing();
-    const Pause pause(*this);
     Set_Cell_Text(row, column, QString());
     QTableWidgetItem* item = m_table->item(row, column);
     m_table->editItem(item);
@@ -196,7 +288,8 @@ void Table_Editor::Open_Combo(int row, int column, const QStringList& items)
     font.setItalic(false);
     combo->setFont(font);
     combo->addItems(items);
-    combo->setCurrentIndex(int(items.indexOf(Cell_Text(row, column))));
+    const int index = Cell_Index(row, column);
+    combo->setCurrentIndex(index < items.size() ? index : -1);
     m_table->setCellWidget(row, column, combo);
     combo->hidePopup();
     combo->view()->window()->installEventFilter(this); // the list's popup
@@ -338,12 +431,13 @@ void Table_Editor::Choose_By_Character(int row, int column, const QString& typed
     if (!Row_In_Use(row) || !m_cellList)
         return;
     const QStringList entries = m_cellList(row, column);
-    const qsizetype next = Next_Entry_Starting_With(entries, entries.indexOf(Cell_Text(row, column)), typed);
+    const qsizetype next = Next_Entry_Starting_With(entries, Cell_Index(row, column), typed);
     if (next < 0)
         return;
     if (Combo_Open_At(row, column))
         Dismiss_Combo(); // it would write its own entry over this one
-    Set_Cell_Text(row, column, entries.at(next));
+    if (QTableWidgetItem* item = m_table->item(row, column))
+        item->setText(entries.at(next)); // as a choice in the list: through the cell rules
 }
 
 void Table_Editor::List_Closed(QComboBox* combo)

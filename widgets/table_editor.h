@@ -2,7 +2,6 @@
 
 #include <QAbstractItemView>
 #include <QList>
-#include <QMetaMethod>
 #include <QMetaObject>
 #include <QObject>
 #include <QPointer>
@@ -23,9 +22,16 @@ bool Commit_Cell_Editor(QLineEdit* editor);
 
 // How a page edits one of its tables. The page keeps its cell rules in the
 // slot on_<table name>_itemChanged(QTableWidgetItem*), which setupUi connects
-// by name; the editor pauses that connection around the page's own cell
-// writes, keeps the current row highlighted, sets the edit triggers and shows
-// the combo box through which a list cell is chosen.
+// by name, and runs them through Run_Cell_Rule. The editor tells the page's
+// own writes from every other change, keeps the current row highlighted,
+// sets the edit triggers and shows the combo box through which a list cell
+// is chosen.
+//
+// A list cell keeps, beside the text it shows, its entry's position in the
+// cell's list (Index_Role; -1 for an empty cell or a text the list does not
+// hold). A text that comes from outside (typed, chosen, or set on the item)
+// is matched to its position before the cell rule runs; when the lists change
+// language, the texts are written again from the positions.
 //
 // Text cells open a line editor on a double click or on the page's key
 // trigger. List cells never take typed text: a double click shows their combo
@@ -40,50 +46,66 @@ class Table_Editor : public QObject
 {
     Q_OBJECT
 public:
-    // The entries a list cell of a row in use offers; asked each time the
-    // cell is opened or typed on.
+    // The entries a list cell offers; asked each time the cell is opened,
+    // typed on or written.
     using Cell_List = std::function<QStringList(int row, int column)>;
 
-    // Fails at once if `page` has no such slot: a pause could not undo the
-    // connection otherwise.
-    Table_Editor(QTableWidget* table, QObject* page, QAbstractItemView::EditTrigger keyTrigger,
-                 QList<int> listColumns = {}, Cell_List cellList = {});
+    static constexpr int Index_Role = Qt::UserRole;
+
+    Table_Editor(QTableWidget* table, QAbstractItemView::EditTrigger keyTrigger, QList<int> listColumns = {},
+                 Cell_List cellList = {});
     ~Table_Editor() override;
     Table_Editor(const Table_Editor&) = delete;
     Table_Editor& operator=(const Table_Editor&) = delete;
 
-    // While a Pause lives, the table's item changes do not reach the cell
-    // rules. It re-makes the connection only if it found one, so a nested
-    // pause leaves that to the outer one. The connection is dropped and made
-    // by meta-method, like the by-name connection (a pointer-to-member
-    // disconnect would not undo that one).
-    class Pause
+    // A run of the page's own writes, such as a decode: the cell rules do not
+    // see them, and if any of them changed a text, the columns fit their
+    // contents again afterwards, as after a cell rule.
+    class Rewrite
     {
     public:
-        explicit Pause(const Table_Editor& editor);
-        ~Pause();
-        Pause(const Pause&) = delete;
-        Pause& operator=(const Pause&) = delete;
+        explicit Rewrite(Table_Editor& editor);
+        ~Rewrite();
+        Rewrite(const Rewrite&) = delete;
+        Rewrite& operator=(const Rewrite&) = delete;
 
     private:
-        const Table_Editor& m_editor;
-        bool m_wasConnected;
+        Table_Editor& m_editor;
+        bool m_changedBefore;
     };
 
     QTableWidget* Table() const { return m_table; }
 
-    // Runs a cell rule on `item` of this table: paused, so the rule's own
-    // writes do not come back, and with the header sizes held meanwhile.
+    // True while the table changes through the page's own writes: the page's
+    // item-changed slot has nothing to do then.
+    bool Own_Change() const { return m_ownWrites > 0; }
+
+    // Runs a cell rule on `item` of this table after a change from outside
+    // (a list cell's position is matched to its text first). The rule's own
+    // writes do not come back, and the header sizes are held meanwhile.
     template <typename Rule>
     void Run_Cell_Rule(QTableWidgetItem* item, Rule rule);
 
-    // A centred cell for `column` with an explicit text, so that writing the
-    // same text again raises no item change.
-    QTableWidgetItem* New_Cell(int column, const QString& text) const;
+    // ---- the page's own writes: the cell rules do not see them ------------
+
+    // Every cell a new, empty one.
+    void Reset_Cells();
+    // Every cell's text empty, no list cell on an entry.
+    void Clear_Cells();
     QString Cell_Text(int row, int column) const;
-    // Writes through the table's change handling (the cell rules run unless
-    // paused); a missing cell is made.
+    // A list cell's position in its list; -1 when empty or not in the list.
+    int Cell_Index(int row, int column) const;
+    // A missing cell is made; a list cell takes the text's position in its list.
     void Set_Cell_Text(int row, int column, const QString& text);
+    // A list cell shows entry `index` of its list; -1 empties it.
+    void Set_List_Cell(int row, int column, int index);
+    // A list cell takes its text's position in its list anew (after the list
+    // it offers has changed).
+    void Match_Index(int row, int column);
+    // Every list cell shows its entry in its list as the list stands now
+    // (after a change of language); a cell that shows no entry keeps its
+    // text, which is matched to the list anew.
+    void Show_List_Entries();
 
     // The current cell moved: an open combo box takes its text into its cell,
     // the triggers allow editing on a cell, and the current row is highlighted.
@@ -96,7 +118,7 @@ public:
     // cell's editor in a row not in use, the combo box of a list cell.
     void Open_Cell(int row, int column);
 
-    // Shows a combo box of `items` over a list cell, on the cell's text (one
+    // Shows a combo box of `items` over a list cell, on the cell's entry (one
     // already open is committed first). Choosing an entry, or leaving the
     // cell, takes the shown entry into the cell; closing its list without a
     // choice takes the combo box away and leaves the cell as it was. Like every combo box, it
@@ -113,7 +135,19 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    class Own_Writes;
     class Frozen_Headers;
+
+    // The columns fit their contents again (soon after); the rows keep their heights.
+    static void Fit_Columns(QTableWidget* table);
+    bool Is_List_Column(int column) const { return m_listColumns.contains(column); }
+    QStringList List_Of(int row, int column) const;
+    // A centred cell for `column` with an explicit text, so that writing the
+    // same text again raises no item change.
+    QTableWidgetItem* New_Cell(int column, const QString& text) const;
+    QTableWidgetItem* Cell(int row, int column);
+    void Write_Text(QTableWidgetItem* item, const QString& text);
+    void Write_Index(QTableWidgetItem* item, int index);
 
     bool Row_In_Use(int row) const;
     bool Combo_Open_At(int row, int column) const;
@@ -123,25 +157,39 @@ private:
     void Choose_By_Character(int row, int column, const QString& typed);
     void List_Closed(QComboBox* combo);
 
-    bool Drop_Item_Changed() const;
-    void Make_Item_Changed() const;
     void Set_Row_Background(int row, bool current);
     // Where the open combo box stands; it is no longer open then, and its
     // choice no longer reaches the table. False if none was open.
     bool Forget_Combo(int& row, int& column);
 
     QTableWidget* m_table;
-    QObject* m_page;
-    QMetaMethod m_signal;
-    QMetaMethod m_rules;
     QAbstractItemView::EditTrigger m_keyTrigger;
     QList<int> m_listColumns;
     Cell_List m_cellList;
+    int m_ownWrites = 0;
+    bool m_textChanged = false; // by an own write, since the last Rewrite began
 
     QPointer<QComboBox> m_combo; // the table owns it
     QMetaObject::Connection m_comboChosen;
     int m_comboRow = -1;
     int m_comboColumn = -1;
+};
+
+// While one lives, the table's changes are the page's own.
+class Table_Editor::Own_Writes
+{
+public:
+    explicit Own_Writes(Table_Editor& editor)
+        : m_editor(editor)
+    {
+        ++m_editor.m_ownWrites;
+    }
+    ~Own_Writes() { --m_editor.m_ownWrites; }
+    Own_Writes(const Own_Writes&) = delete;
+    Own_Writes& operator=(const Own_Writes&) = delete;
+
+private:
+    Table_Editor& m_editor;
 };
 
 // Holds the table's header sizes while cells change, and lets the columns
@@ -161,8 +209,13 @@ private:
 template <typename Rule>
 void Table_Editor::Run_Cell_Rule(QTableWidgetItem* item, Rule rule)
 {
-    const Pause pause(*this);
+    if (Own_Change())
+        return;
+    const Own_Writes own(*this);
     const Frozen_Headers frozen(m_table);
-    if (item && item->tableWidget() == m_table)
-        rule(item);
+    if (!item || item->tableWidget() != m_table)
+        return;
+    if (Is_List_Column(item->column()))
+        Match_Index(item->row(), item->column());
+    rule(item);
 }

@@ -1,6 +1,7 @@
 #include "pages/aprs/aprs_codec.h"
 
 #include "image/hex_text.h"
+#include "pages/aprs/aprs_lists.h"
 
 #include <QByteArray>
 
@@ -57,12 +58,10 @@ QString Tenths_Text(qint64 tenths)
     return QString::number(tenths / 10) + QLatin1Char('.') + QString::number(tenths % 10);
 }
 
-const QString& Entry_Or_First(const QStringList& list, int index)
+// `index` when it is a position in a list of `count` entries, else the first.
+int Index_Or_First(int index, qsizetype count)
 {
-    static const QString none;
-    if (list.isEmpty())
-        return none;
-    return index >= 0 && index < list.size() ? list.at(index) : list.first();
+    return index >= 0 && index < count ? index : 0;
 }
 
 } // namespace
@@ -327,63 +326,44 @@ QString Normalize_Freq_String(const QString& text)
     return Frequency_Text_From_Hz(quint32(hz));
 }
 
-QStringList Channel_Cells_From_Hex(QStringView hex, const Channel_Lists& lists)
+Channel_Row Channel_From_Hex(QStringView hex)
 {
     if (hex.left(8) == QLatin1String("FFFFFFFF"))
-        return QStringList(Column_Count, QString());
+        return {};
 
     quint32 hz = Hex_Be_Or_Zero(hex, 0, 4);
     if (hz > 0x7FFFFFFFu)
         hz = 0;
-    const int wn = Hex_Byte_Or_Zero(hex, 2 * 5);
-    const int power = Hex_Byte_Or_Zero(hex, 2 * 6);
-    int toneType = Hex_Byte_Or_Zero(hex, 2 * 7);
-    const int ctcss = Hex_Byte_Or_Zero(hex, 2 * 8);
-    const int dcs = Hex_Byte_Or_Zero(hex, 2 * 9);
-    if (toneType < 0 || toneType >= lists.Tone_Type.size())
-        toneType = 0;
-
-    QStringList cells(Column_Count);
-    cells[Column_Freq] = Frequency_Text_From_Hz(hz);
-    cells[Column_Wn] = Entry_Or_First(lists.Wn, wn);
-    cells[Column_Power] = Entry_Or_First(lists.Tx_Power, power);
-    cells[Column_Tone_Type] = Entry_Or_First(lists.Tone_Type, toneType);
-    if (toneType == 1)
-        cells[Column_Tone_Value] = Entry_Or_First(lists.Ctcss, ctcss);
-    else if (toneType == 2)
-        cells[Column_Tone_Value] = Entry_Or_First(lists.Dtcss, dcs);
-    else
-        cells[Column_Tone_Value] = Entry_Or_First(lists.Null, 0);
-    return cells;
+    Channel_Row row;
+    row.Freq = Frequency_Text_From_Hz(hz);
+    row.Wn = Index_Or_First(Hex_Byte_Or_Zero(hex, 2 * 5), Aprs_Lists::Count(Aprs_Lists::Wn_Texts));
+    row.Power = Index_Or_First(Hex_Byte_Or_Zero(hex, 2 * 6), Aprs_Lists::Count(Aprs_Lists::Tx_Power_Texts));
+    row.Tone_Type = Index_Or_First(Hex_Byte_Or_Zero(hex, 2 * 7), Aprs_Lists::Count(Aprs_Lists::Tone_Type_Texts));
+    switch (row.Tone_Type) {
+    case Tone_Ctcss: row.Tone_Value = Index_Or_First(Hex_Byte_Or_Zero(hex, 2 * 8), Aprs_Lists::Ctcss_Values().size()); break;
+    case Tone_Dcs: row.Tone_Value = Index_Or_First(Hex_Byte_Or_Zero(hex, 2 * 9), Aprs_Lists::Dcs_Codes().size()); break;
+    default: row.Tone_Value = 0; break;
+    }
+    return row;
 }
 
-QString Channel_Hex_From_Cells(const QStringList& cells, const Channel_Lists& lists)
+QString Channel_Hex(const Channel_Row& row)
 {
-    const QString freq = cells.value(Column_Freq);
-    if (freq.isEmpty())
+    if (row.Freq.isEmpty())
         return Repeat_Byte("FF", Channel_Record_Size);
 
     bool ok = false;
-    qint32 hz = QString(freq).remove(QLatin1Char('.')).toInt(&ok, 10);
+    qint32 hz = QString(row.Freq).remove(QLatin1Char('.')).toInt(&ok, 10);
     if (!ok)
         hz = 0;
-    const int wn = cells.value(Column_Wn) == lists.Wn.value(1) && lists.Wn.size() > 1 ? 1 : 0;
-    int power = int(lists.Tx_Power.indexOf(cells.value(Column_Power)));
-    if (power < 0)
-        power = 2;
+    const int wn = row.Wn == 1 ? 1 : 0;
+    const int power = row.Power < 0 ? Default_Tx_Power : row.Power;
+    const int value = qMax(0, row.Tone_Value);
     QString tone;
-    switch (lists.Tone_Type.indexOf(cells.value(Column_Tone_Type))) {
-    case 1:
-        tone = Byte_To_Hex(1) + Byte_To_Hex(qMax(0, int(lists.Ctcss.indexOf(cells.value(Column_Tone_Value)))))
-               + Byte_To_Hex(0);
-        break;
-    case 2:
-        tone = Byte_To_Hex(2) + Byte_To_Hex(0)
-               + Byte_To_Hex(qMax(0, int(lists.Dtcss.indexOf(cells.value(Column_Tone_Value)))));
-        break;
-    default:
-        tone = QStringLiteral("000000");
-        break;
+    switch (row.Tone_Type) {
+    case Tone_Ctcss: tone = Byte_To_Hex(Tone_Ctcss) + Byte_To_Hex(value) + Byte_To_Hex(0); break;
+    case Tone_Dcs: tone = Byte_To_Hex(Tone_Dcs) + Byte_To_Hex(0) + Byte_To_Hex(value); break;
+    default: tone = QStringLiteral("000000"); break;
     }
     return Be_To_Hex(quint32(hz), 4) + QStringLiteral("FF") + Byte_To_Hex(wn) + Byte_To_Hex(power) + tone;
 }

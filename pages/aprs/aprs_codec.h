@@ -3,7 +3,6 @@
 #include "image/image_regions.h"
 
 #include <QString>
-#include <QStringList>
 #include <QStringView>
 
 // The byte layout of APRS_Block and the conversions between its fields and
@@ -113,25 +112,32 @@ QString Frequency_Text_From_Hz(quint32 hz);
 // Brings a typed frequency into the two bands and onto the channel raster.
 QString Normalize_Freq_String(const QString& text);
 
-// The value lists a transmit-channel row is shown with, in the page's current
-// language.
-struct Channel_Lists
-{
-    QStringList Tx_Power;
-    QStringList Wn;
-    QStringList Tone_Type;
-    QStringList Ctcss;
-    QStringList Dtcss;
-    QStringList Null;
-};
-
 enum Channel_Column { Column_Freq, Column_Power, Column_Wn, Column_Tone_Type, Column_Tone_Value, Column_Count };
 
-// The five cell texts of a 10-byte record (20 hex digits, upper case); all
-// empty for an empty channel (frequency FF FF FF FF). The frequency text is
-// as stored; the page's change handling normalises it.
-QStringList Channel_Cells_From_Hex(QStringView hex, const Channel_Lists& lists);
-// The record for five cell texts.
-QString Channel_Hex_From_Cells(const QStringList& cells, const Channel_Lists& lists);
+// Positions in the tone type list; the tone value counts in the list its
+// type offers: the one "none" entry, the CTCSS tones or the DCS codes.
+enum Tone_Kind { Tone_None, Tone_Ctcss, Tone_Dcs };
+// The transmit power a channel takes when its power shows no entry: high.
+constexpr int Default_Tx_Power = 2;
+
+// A transmit-channel row: the frequency text ("" for an empty channel) and
+// the position of each list cell's entry in its list (-1: none).
+struct Channel_Row
+{
+    QString Freq;
+    int Power = -1;
+    int Wn = -1;
+    int Tone_Type = -1;
+    int Tone_Value = -1;
+};
+
+// The row of a 10-byte record (20 hex digits, upper case); every cell empty
+// for an empty channel (frequency FF FF FF FF). A byte beyond its list shows
+// the list's first entry. The frequency text is as stored; the page
+// normalises it.
+Channel_Row Channel_From_Hex(QStringView hex);
+// The record of a row. A cell that shows no entry stores: the default power,
+// wide band, no tone; a tone value the first of its list.
+QString Channel_Hex(const Channel_Row& row);
 
 } // namespace Aprs_Codec

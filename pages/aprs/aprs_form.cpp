@@ -64,10 +64,11 @@ void APRS_FORM::Build_Page()
     // Columns 1 to 4 take their values from their lists only (the cell combo
     // box): no text editor opens on them.
     m_channels = std::make_unique<Table_Editor>(
-        ui->tableWidget, this, QAbstractItemView::EditKeyPressed,
+        ui->tableWidget, QAbstractItemView::EditKeyPressed,
         QList<int>{Column_Power, Column_Wn, Column_Tone_Type, Column_Tone_Value},
         [this](int row, int column) { return Channel_Cell_List(row, column); });
     APRS_Table_Init();
+    m_channels->Reset_Cells();
     FillComboLists();
     ui->tableWidget->resizeColumnsToContents();
 }
@@ -138,6 +139,8 @@ void APRS_FORM::Bind_Rows()
     };
 }
 
+// The table keeps its channels: its list cells show their entries in the new
+// language.
 void APRS_FORM::RetranslatePage()
 {
     ui->retranslateUi(this);
@@ -170,12 +173,8 @@ void APRS_FORM::FillComboLists()
     ui->comboBox_3->insertItems(ui->comboBox_3->count(), SYMBOL_TABLE_StringList);
     ui->comboBox_4->insertItems(ui->comboBox_4->count(), SYMBOL_StringList);
     ui->comboBox_11->insertItems(ui->comboBox_11->count(), MANUAL_INTERVAL_StringList);
-}
 
-Channel_Lists APRS_FORM::Channel_Lists() const
-{
-    return {TX_POWER_StringList, WN_StringList, TONE_TYPE_StringList,
-            CTCSS_StringList, DTCSS_StringList, NULL_StringList};
+    m_channels->Show_List_Entries();
 }
 
 // ---- symbol -------------------------------------------------------------------
@@ -228,17 +227,21 @@ void APRS_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_T
     // altitude unit before the altitude.
     Show_Rows(m_rows, block);
 
-    // The table's change handling runs for every cell written: the frequency
-    // is normalised and the tone rule applied; the tone value comes last.
-    const Aprs_Codec::Channel_Lists lists = Channel_Lists();
+    // The rows as the cell rules leave them: the frequency normalised, every
+    // list cell on its entry (the tone type before the tone value, whose list
+    // it chooses).
+    const Table_Editor::Rewrite rewrite(*m_channels);
     for (int row = 0; row < Channel_Count; ++row) {
         const QStringView record = block.mid(2 * (Channel_Table + Channel_Record_Size * row), 2 * Channel_Record_Size);
         qDebug() << "ONE_CH_Data_String:" << record;
-        const QStringList cells = Channel_Cells_From_Hex(record, lists);
-        for (int column : {Column_Freq, Column_Wn, Column_Power, Column_Tone_Type, Column_Tone_Value})
-            Set_Cell_Text(row, column, cells[column]);
+        const Channel_Row channel = Channel_From_Hex(record);
+        m_channels->Set_Cell_Text(row, Column_Freq,
+                                  channel.Freq.isEmpty() ? QString() : Normalize_Freq_String(channel.Freq));
+        m_channels->Set_List_Cell(row, Column_Power, channel.Power);
+        m_channels->Set_List_Cell(row, Column_Wn, channel.Wn);
+        m_channels->Set_List_Cell(row, Column_Tone_Type, channel.Tone_Type);
+        m_channels->Set_List_Cell(row, Column_Tone_Value, channel.Tone_Value);
     }
-
 }
 
 // ---- encoder ----------------------------------------------------------------------
@@ -253,13 +256,11 @@ void APRS_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Te
 
     Store_Rows(m_rows, text);
 
-    const Aprs_Codec::Channel_Lists lists = Channel_Lists();
     for (int row = 0; row < Channel_Count; ++row) {
-        QStringList cells;
-        for (int column = 0; column < Column_Count; ++column)
-            cells.append(Cell_Text(row, column));
-        Replace_Hex_Field(text, Channel_Table + Channel_Record_Size * row, Channel_Record_Size,
-                          Channel_Hex_From_Cells(cells, lists));
+        const Channel_Row channel{Cell_Text(row, Column_Freq), m_channels->Cell_Index(row, Column_Power),
+                                  m_channels->Cell_Index(row, Column_Wn), m_channels->Cell_Index(row, Column_Tone_Type),
+                                  m_channels->Cell_Index(row, Column_Tone_Value)};
+        Replace_Hex_Field(text, Channel_Table + Channel_Record_Size * row, Channel_Record_Size, Channel_Hex(channel));
     }
 
     Read_Wirte_Temp_File->Write_String_To_Ram_File(Block_Addr, text);
@@ -314,10 +315,10 @@ void APRS_FORM::Set_Cell_Text(int row, int column, const QString& text)
     m_channels->Set_Cell_Text(row, column, text);
 }
 
+// The table's rows, columns, headers and edit triggers; its cells stay.
 void APRS_FORM::APRS_Table_Init()
 {
     m_channels->Dismiss_Combo();
-    const Table_Editor::Pause pause(*m_channels);
 
     QTableWidget* table = ui->tableWidget;
     table->setRowCount(Channel_Count);
@@ -332,11 +333,6 @@ void APRS_FORM::APRS_Table_Init()
     table->horizontalHeader()->setStyleSheet(Header_Style);
     table->verticalHeader()->setStyleSheet(Header_Style);
     table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
-
-    for (int row = 0; row < Channel_Count; ++row) {
-        for (int column = 0; column < Column_Count; ++column)
-            table->setItem(row, column, m_channels->New_Cell(column, QString()));
-    }
 }
 
 void APRS_FORM::on_tableWidget_cellDoubleClicked(int row, int column)
@@ -355,14 +351,12 @@ QStringList APRS_FORM::Channel_Cell_List(int row, int column) const
     case Column_Power: return TX_POWER_StringList;
     case Column_Wn: return WN_StringList;
     case Column_Tone_Type: return TONE_TYPE_StringList;
-    case Column_Tone_Value: {
-        const QString toneType = Cell_Text(row, Column_Tone_Type);
-        if (toneType == TONE_TYPE_StringList.value(1))
-            return CTCSS_StringList;
-        if (toneType == TONE_TYPE_StringList.value(2))
-            return DTCSS_StringList;
-        return NULL_StringList;
-    }
+    case Column_Tone_Value:
+        switch (m_channels->Cell_Index(row, Column_Tone_Type)) {
+        case Tone_Ctcss: return CTCSS_StringList;
+        case Tone_Dcs: return DTCSS_StringList;
+        default: return NULL_StringList;
+        }
     default: return {};
     }
 }
@@ -376,6 +370,8 @@ void APRS_FORM::on_tableWidget_currentCellChanged(int currentRow, int currentCol
 
 void APRS_FORM::on_tableWidget_itemChanged(QTableWidgetItem* item)
 {
+    if (m_channels->Own_Change())
+        return;
     qDebug() << "on_tableWidget_itemChanged";
     m_channels->Run_Cell_Rule(item, [this](QTableWidgetItem* cell) {
         if (cell->column() == Column_Freq)
@@ -390,10 +386,10 @@ void APRS_FORM::on_tableWidget_itemChanged_Freq(QTableWidgetItem* item)
     const int row = item->row();
     if (item->text().isEmpty()) {
         for (int column = Column_Power; column < Column_Count; ++column)
-            Set_Cell_Text(row, column, QString());
+            m_channels->Set_List_Cell(row, column, -1);
         return;
     }
-    item->setText(Normalize_Freq_String(item->text()));
+    Set_Cell_Text(row, Column_Freq, Normalize_Freq_String(item->text()));
 
     const QString defaults[Column_Count] = {QString(), TX_POWER_StringList.value(2), WN_StringList.value(0),
                                             TONE_TYPE_StringList.value(0), NULL_StringList.value(0)};
@@ -403,18 +399,17 @@ void APRS_FORM::on_tableWidget_itemChanged_Freq(QTableWidgetItem* item)
     }
 }
 
+// The tone value follows its type: the first entry of the type's list,
+// unless the value is one of its entries already.
 void APRS_FORM::on_tableWidget_itemChanged_Tone_Type(QTableWidgetItem* item)
 {
     const int row = item->row();
-    const QString toneType = item->text();
-    const QString value = Cell_Text(row, Column_Tone_Value);
-    if (toneType == TONE_TYPE_StringList.value(0)) {
-        Set_Cell_Text(row, Column_Tone_Value, NULL_StringList.value(0));
-    } else if (toneType == TONE_TYPE_StringList.value(1)) {
-        if (!CTCSS_StringList.contains(value))
-            Set_Cell_Text(row, Column_Tone_Value, CTCSS_StringList.value(0));
-    } else if (toneType == TONE_TYPE_StringList.value(2)) {
-        if (!DTCSS_StringList.contains(value))
-            Set_Cell_Text(row, Column_Tone_Value, DTCSS_StringList.value(0));
-    }
+    const int toneType = m_channels->Cell_Index(row, Column_Tone_Type);
+    const bool keeps = toneType == Tone_Ctcss || toneType == Tone_Dcs
+                           ? Channel_Cell_List(row, Column_Tone_Value).contains(Cell_Text(row, Column_Tone_Value))
+                           : toneType != Tone_None; // a type outside the list changes nothing
+    if (keeps)
+        m_channels->Match_Index(row, Column_Tone_Value); // in the list of its new type
+    else
+        m_channels->Set_List_Cell(row, Column_Tone_Value, 0);
 }

@@ -36,7 +36,8 @@ public:
     void RetranslatePage();
     // Rebuilds the value lists in the current language and refills the
     // symbol-table, symbol and manual-interval combo boxes (their selections
-    // start over at the first entry).
+    // start over at the first entry); the table's list cells show their
+    // entries in the new lists.
     void FillComboLists();
 
 private slots:
@@ -61,7 +62,6 @@ private:
     void Set_Cell_Text(int row, int column, const QString& text);
     // The entries a list cell offers (the tone values follow the row's tone type).
     QStringList Channel_Cell_List(int row, int column) const;
-    Aprs_Codec::Channel_Lists Channel_Lists() const;
 
     std::unique_ptr<Ui::APRS_FORM> ui;
     bool m_built = false;

@@ -56,6 +56,14 @@ QStringList Translated(const char* const texts[])
     return list;
 }
 
+int Count(const char* const texts[])
+{
+    int count = 0;
+    while (texts[count])
+        ++count;
+    return count;
+}
+
 const QStringList& Ctcss_Values()
 {
     static const QStringList values = {

@@ -17,6 +17,8 @@ extern const char* const Manual_Interval_Texts[];
 
 // The translations of such an array in the current language.
 QStringList Translated(const char* const texts[]);
+// The number of texts in such an array.
+int Count(const char* const texts[]);
 
 // Plain texts, the same in every language.
 const QStringList& Ctcss_Values();   // 50 tones, "67.0" to "254.1"

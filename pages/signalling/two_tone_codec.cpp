@@ -209,8 +209,3 @@ void Put_Decode_Entry(QString& region, int row, const Two_Tone_Row& cells, int r
     region.replace(pos, 2 * Decode_Spare_Offset, hex); // the spare byte 13 stays
 }
 
-int Response_Index(const QStringList& responses, const QString& text)
-{
-    const int index = responses.indexOf(text);
-    return index < 0 ? 0 : index;
-}

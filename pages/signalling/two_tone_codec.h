@@ -4,7 +4,6 @@
 #include "pages/signalling/code_text.h"
 
 #include <QString>
-#include <QStringList>
 #include <QStringView>
 
 // The 2-tone block and the rules of its texts, free of widgets: tone and name
@@ -118,7 +117,3 @@ Two_Tone_Entry Read_Decode_Entry(QStringView region, int row);
 // shorter than the block.
 void Put_Encode_Entry(QString& region, int row, const Two_Tone_Row& cells);
 void Put_Decode_Entry(QString& region, int row, const Two_Tone_Row& cells, int responseIndex);
-
-// The stored index of a response text: its position in `responses` (whole
-// text, case-sensitive), or 0 ("none") when it matches no entry.
-int Response_Index(const QStringList& responses, const QString& text);

@@ -112,14 +112,16 @@ void TWO_TONE_FORM::Build_Page()
         return;
     m_built = true;
     ui->setupUi(this);
-    m_encodeTable = std::make_unique<Table_Editor>(ui->tableWidget, this, QAbstractItemView::AnyKeyPressed);
+    m_encodeTable = std::make_unique<Table_Editor>(ui->tableWidget, QAbstractItemView::AnyKeyPressed);
     // Response cells take no typed text: the response is chosen in its combo box only.
-    m_decodeTable = std::make_unique<Table_Editor>(ui->tableWidget_2, this, QAbstractItemView::AnyKeyPressed,
+    m_decodeTable = std::make_unique<Table_Editor>(ui->tableWidget_2, QAbstractItemView::AnyKeyPressed,
                                                    QList<int>{Response_Column},
                                                    [this](int, int) { return DECODE_RESPONSE_StringList; });
     m_settingRows = Setting_Rows(*ui);
     ui->retranslateUi(this);
     Two_Tone_Table_Init();
+    m_encodeTable->Reset_Cells();
+    m_decodeTable->Reset_Cells();
     FillComboLists();
     Set_Line_Edit_Validators();
 }
@@ -135,42 +137,36 @@ void TWO_TONE_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wir
         return;
     const QString region = Read_Wirte_Temp_File->Read_String_From_Ram_File(Block_Addr, Block_Size);
 
-    // Nothing of the previous image may survive in a cell this decode does
-    // not write (an invalid tone 2, a response beyond the list).
     m_decodeTable->Dismiss_Combo();
-    for (Table_Editor* editor : {m_encodeTable.get(), m_decodeTable.get()}) {
-        const Table_Editor::Pause pause(*editor);
-        for (int row = 0; row < editor->Table()->rowCount(); ++row) {
-            for (int column = 0; column < editor->Table()->columnCount(); ++column)
-                editor->Set_Cell_Text(row, column, QString());
-        }
-    }
-
     Show_Rows(m_settingRows, region);
 
-    // The cells are written with the cell rules in place: tone 1 runs the
-    // row check (default name and response), which the later writes replace.
+    // Nothing of the previous image may survive in a cell this decode does
+    // not write (an invalid tone 2). The texts read are those the cell rules
+    // keep; a response beyond the list shows the first, as the row check
+    // gives it.
     Table_Editor& encode = *m_encodeTable;
+    const Table_Editor::Rewrite encodeRewrite(encode);
+    encode.Clear_Cells();
     for (int row = 0; row < Entry_Count; ++row) {
         const Two_Tone_Entry entry = Read_Encode_Entry(region, row);
         if (!entry.In_Use)
             continue;
         encode.Set_Cell_Text(row, Tone_1_Column, entry.Tone_1);
-        if (!entry.Tone_2.isEmpty())
-            encode.Set_Cell_Text(row, Tone_2_Column, entry.Tone_2);
+        encode.Set_Cell_Text(row, Tone_2_Column, entry.Tone_2);
         encode.Set_Cell_Text(row, Encode_Name_Column, entry.Name);
     }
 
     Table_Editor& decode = *m_decodeTable;
+    const Table_Editor::Rewrite decodeRewrite(decode);
+    decode.Clear_Cells();
     for (int row = 0; row < Entry_Count; ++row) {
         const Two_Tone_Entry entry = Read_Decode_Entry(region, row);
         if (!entry.In_Use)
             continue;
         decode.Set_Cell_Text(row, Tone_1_Column, entry.Tone_1);
-        if (!entry.Tone_2.isEmpty())
-            decode.Set_Cell_Text(row, Tone_2_Column, entry.Tone_2);
-        if (entry.Response_Byte < DECODE_RESPONSE_StringList.size())
-            decode.Set_Cell_Text(row, Response_Column, DECODE_RESPONSE_StringList.at(entry.Response_Byte));
+        decode.Set_Cell_Text(row, Tone_2_Column, entry.Tone_2);
+        decode.Set_List_Cell(row, Response_Column,
+                             entry.Response_Byte < DECODE_RESPONSE_StringList.size() ? entry.Response_Byte : 0);
         decode.Set_Cell_Text(row, Decode_Name_Column, entry.Name);
     }
 }
@@ -190,9 +186,9 @@ void TWO_TONE_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirt
         Put_Encode_Entry(region, row, Row_Cells(*m_encodeTable, row));
 
     for (int row = 0; row < Entry_Count; ++row) {
-        const Two_Tone_Row cells = Row_Cells(*m_decodeTable, row);
-        // Matched against the list as it stands, in the language it was filled in.
-        Put_Decode_Entry(region, row, cells, Response_Index(DECODE_RESPONSE_StringList, cells.Response));
+        // A response that shows no entry is stored as the first ("none").
+        const int response = qMax(0, m_decodeTable->Cell_Index(row, Response_Column));
+        Put_Decode_Entry(region, row, Row_Cells(*m_decodeTable, row), response);
     }
 
     region = region.toUpper();
@@ -201,6 +197,8 @@ void TWO_TONE_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirt
 
 // ---- language and set-up -----------------------------------------------------
 
+// The tables keep their entries: the response cells show theirs in the new
+// language.
 void TWO_TONE_FORM::RetranslatePage()
 {
     // An open response combo box holds texts of the old language: drop it
@@ -242,8 +240,11 @@ void TWO_TONE_FORM::FillComboLists()
     SIDE_TONE_StringList << tr("关闭") << tr("打开");
     ui->comboBox_6->clear();
     ui->comboBox_6->insertItems(ui->comboBox_6->count(), SIDE_TONE_StringList);
+
+    m_decodeTable->Show_List_Entries();
 }
 
+// The tables' columns, headers and looks; their cells stay.
 void TWO_TONE_FORM::Two_Tone_Table_Init()
 {
     const QStringList encodeHeaders = {tr("音频1\n[Hz]"), tr("音频2\n[Hz]"), tr("    名称    ")};
@@ -266,14 +267,6 @@ void TWO_TONE_FORM::Two_Tone_Table_Init()
         table->setColumnCount(headers.size());
         table->setHorizontalHeaderLabels(headers);
         table->setVerticalHeaderLabels(rowLabels);
-
-        {
-            const Table_Editor::Pause pause(*editor);
-            for (int row = 0; row < table->rowCount(); ++row) {
-                for (int column = 0; column < table->columnCount(); ++column)
-                    table->setItem(row, column, editor->New_Cell(column, QStringLiteral("")));
-            }
-        }
 
         table->setAlternatingRowColors(false);
         table->verticalHeader()->setStyleSheet(QLatin1String(Header_Style));
@@ -314,6 +307,8 @@ void TWO_TONE_FORM::Set_Line_Edit_Validators()
 
 void TWO_TONE_FORM::on_tableWidget_itemChanged(QTableWidgetItem* item)
 {
+    if (m_encodeTable->Own_Change())
+        return;
     qDebug() << "on_tableWidget_itemChanged";
     m_encodeTable->Run_Cell_Rule(item, [this](QTableWidgetItem* cell) {
         switch (cell->column()) {
@@ -327,6 +322,8 @@ void TWO_TONE_FORM::on_tableWidget_itemChanged(QTableWidgetItem* item)
 
 void TWO_TONE_FORM::on_tableWidget_2_itemChanged(QTableWidgetItem* item)
 {
+    if (m_decodeTable->Own_Change())
+        return;
     qDebug() << "on_tableWidget_2_itemChanged";
     m_decodeTable->Run_Cell_Rule(item, [this](QTableWidgetItem* cell) {
         switch (cell->column()) {

@@ -5,11 +5,15 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QtTest>
 
-// A page whose cell rule setupUi would connect by name.
+#include <memory>
+
+// A page whose cell rule setupUi would connect by name: it counts its runs
+// and writes a cell of its own each time.
 class Rule_Page : public QWidget
 {
     Q_OBJECT
@@ -17,14 +21,22 @@ public:
     Rule_Page()
     {
         m_table->setObjectName(QStringLiteral("table"));
-        m_table->setItem(0, 0, new QTableWidgetItem);
         QMetaObject::connectSlotsByName(this);
     }
-    QTableWidget* m_table = new QTableWidget(1, 1, this);
+    QTableWidget* m_table = new QTableWidget(3, 2, this);
+    std::unique_ptr<Table_Editor> Editor;
     int Runs = 0;
 
 private slots:
-    void on_table_itemChanged(QTableWidgetItem*) { ++Runs; }
+    void on_table_itemChanged(QTableWidgetItem* item)
+    {
+        if (!Editor || Editor->Own_Change())
+            return;
+        Editor->Run_Cell_Rule(item, [this](QTableWidgetItem* cell) {
+            ++Runs;
+            Editor->Set_Cell_Text(cell->row(), 0, QString::number(Runs));
+        });
+    }
 };
 
 class Tst_Custom_Widgets : public QObject
@@ -38,7 +50,7 @@ private slots:
     void delegate_edits_through_its_pattern();
     void combo_byte_round_trip_data();
     void combo_byte_round_trip();
-    void pause_undoes_a_by_name_connection_once();
+    void list_cells_keep_their_entries_and_own_writes_stay_out_of_the_rules();
 };
 
 void Tst_Custom_Widgets::double_validator_data()
@@ -152,19 +164,52 @@ void Tst_Custom_Widgets::combo_byte_round_trip()
     QCOMPARE(out, QStringLiteral("AA") + written + QStringLiteral("BB"));
 }
 
-void Tst_Custom_Widgets::pause_undoes_a_by_name_connection_once()
+// Random writes on a list column, from outside and by the page, and changes
+// of the list's language: every list cell holds its text's position in the
+// list, and the cell rule runs once for each change from outside only.
+void Tst_Custom_Widgets::list_cells_keep_their_entries_and_own_writes_stay_out_of_the_rules()
 {
     Rule_Page page;
-    Table_Editor editor(page.m_table, &page, QAbstractItemView::AnyKeyPressed);
-    for (int round = 1; round <= 2; ++round) {
-        {
-            const Table_Editor::Pause outer(editor);
-            { const Table_Editor::Pause inner(editor); }
-            page.m_table->item(0, 0)->setText(QString::number(10 * round)); // still paused
+    QStringList list = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
+    page.Editor = std::make_unique<Table_Editor>(page.m_table, QAbstractItemView::AnyKeyPressed, QList<int>{1},
+                                                 [&list](int, int) { return list; });
+    Table_Editor& editor = *page.Editor;
+    editor.Reset_Cells();
+    const QStringList texts = {"", "a", "b", "c", "x", "B"};
+    QRandomGenerator random(20);
+    int changes = 0;
+    for (int step = 0; step < 400; ++step) {
+        const int row = int(random.bounded(3));
+        const QString text = texts.at(random.bounded(texts.size()));
+        const int index = int(random.bounded(5)) - 1;
+        QTableWidgetItem* item = page.m_table->item(row, 1);
+        switch (random.bounded(5)) {
+        case 0:
+            changes += item->text() != text;
+            item->setText(text);
+            break;
+        case 1: editor.Set_Cell_Text(row, 1, text); break;
+        case 2: editor.Set_List_Cell(row, 1, index); break;
+        case 3: {
+            const Table_Editor::Rewrite outer(editor);
+            const Table_Editor::Rewrite inner(editor);
+            editor.Set_Cell_Text(row, 1, text);
+            editor.Set_List_Cell(row, 1, index);
+            break;
         }
-        page.m_table->item(0, 0)->setText(QString::number(round));
-        QCOMPARE(page.Runs, round); // connected again, and only once
+        default:
+            for (QString& entry : list)
+                entry = entry == entry.toLower() ? entry.toUpper() : entry.toLower();
+            editor.Show_List_Entries();
+            break;
+        }
+        for (int r = 0; r < 3; ++r) {
+            const QString shown = editor.Cell_Text(r, 1);
+            QCOMPARE(editor.Cell_Index(r, 1), shown.isEmpty() ? -1 : int(list.indexOf(shown)));
+        }
+        QCOMPARE(page.Runs, changes);
     }
+    QVERIFY(changes > 50);
 }
 
 QTEST_MAIN(Tst_Custom_Widgets)

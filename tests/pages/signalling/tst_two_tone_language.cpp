@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QTableWidget>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -30,6 +31,7 @@ class Tst_Two_Tone_Language : public QObject
     Q_OBJECT
 private slots:
     void languageSwitchKeepsEveryCell();
+    void retranslationShowsTheResponsesAgain();
 };
 
 void Tst_Two_Tone_Language::languageSwitchKeepsEveryCell()
@@ -78,6 +80,29 @@ void Tst_Two_Tone_Language::languageSwitchKeepsEveryCell()
     QCOMPARE(sideTone->currentText(), QStringLiteral("打开"));
     QCOMPARE(window.Image()->Read_String_From_Ram_File(0x16800 + 0x100, 42),
              To_Hex(block.mid(0x100, 42)));
+}
+
+// Without a decode after it, the page shows each response in the new
+// language and stores what it stored before (its lists of settings start
+// over at their first entries).
+void Tst_Two_Tone_Language::retranslationShowsTheResponsesAgain()
+{
+    QByteArray block(512, char(0xFF));
+    for (int row = 0; row < 3; ++row)
+        block.replace(0x100 + 14 * row, 13, From_Hex(QStringLiteral("10 27 00 00 0%1 41 00 00 00 00 00 00 00").arg(row)));
+    auto image = Make_Image(0x16800, block);
+    TWO_TONE_FORM page;
+    page.Set_Windows_Data_From_SP_Read(image.get());
+    QTranslator english;
+    QVERIFY(english.load(QStringLiteral(KESTREL_RUNTIME_DIR "/Config/English.qm")));
+    QCoreApplication::installTranslator(&english);
+    page.RetranslatePage();
+    QCoreApplication::removeTranslator(&english);
+    auto* decode = page.findChild<QTableWidget*>(QStringLiteral("tableWidget_2"));
+    QCOMPARE(All_Cells(decode).mid(0, 12), QStringList({"1000.0", "", "None", "A", "1000.0", "", "Alert Tone", "A",
+                                                        "1000.0", "", "Alert Tone and Reply", "A"}));
+    page.Get_Windows_Data_To_SP_Write(image.get());
+    QCOMPARE(Image_Bytes(*image).mid(0x0A), block.mid(0x0A));
 }
 
 QTEST_MAIN(Tst_Two_Tone_Language)
