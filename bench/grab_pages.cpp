@@ -4,6 +4,8 @@
 //
 //   kestrel-grab-pages <folder>                  saves the pictures into <folder>
 //   kestrel-grab-pages --compare <old> <new>     names every picture that differs
+//   kestrel-grab-pages --byte-map [CHINESE|ENGLISH]
+//                                                prints who owns each byte (below)
 //
 // Four sets: started in Chinese, switched to English; started in English,
 // switched to Chinese. Each set has, per page, the whole window, the full
@@ -11,6 +13,7 @@
 // own, and a text listing of every widget's geometry, font and colours.
 // Every caption wider than its room is named on the standard output.
 
+#include "app/byte_map.h"
 #include "app/clipped_captions.h"
 #include "app/mainwindow.h"
 #include "bench_support.h"
@@ -212,6 +215,27 @@ int Compare(const QString& oldFolder, const QString& newFolder)
     return differences ? 1 : 0;
 }
 
+// Every run of bytes the pages' field maps and the shell own, in address
+// order: address, width, page, widget and its caption in `language`; then a
+// line for each two owners of the same bytes, which makes the exit status 1.
+int Print_Byte_Map(const QString& language)
+{
+    QTemporaryDir work;
+    Enter_Runtime_Copy(work.path());
+    int status = 0;
+    {
+        QSettings(QStringLiteral("./Config/SYS_CONFIG.ini"), QSettings::IniFormat)
+            .setValue(QStringLiteral("/SYSTEM_SETTING/LANGUAGE"), language);
+        const MainWindow window(nullptr, MainWindow::Start_Up::Fresh_Pages);
+        const Byte_Map map = Make_Byte_Map(window);
+        for (const QString& line : Byte_Map_Lines(map))
+            std::printf("%s\n", line.toUtf8().constData());
+        status = map.Conflicts.isEmpty() ? 0 : 1;
+    }
+    QDir::setCurrent(QDir::rootPath());
+    return status;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -223,6 +247,11 @@ int main(int argc, char* argv[])
         return Compare(args.at(2), args.at(3));
     if (args.size() == 2 && !args.at(1).startsWith(QLatin1Char('-')))
         return Grab_All(args.at(1));
-    std::fprintf(stderr, "usage: kestrel-grab-pages <folder> | --compare <old folder> <new folder>\n");
+    const QString language = args.value(2, QStringLiteral("ENGLISH"));
+    if (args.size() <= 3 && args.value(1) == QLatin1String("--byte-map")
+        && (language == QLatin1String("ENGLISH") || language == QLatin1String("CHINESE")))
+        return Print_Byte_Map(language);
+    std::fprintf(stderr, "usage: kestrel-grab-pages <folder> | --compare <old folder> <new folder>"
+                         " | --byte-map [CHINESE|ENGLISH]\n");
     return 2;
 }

@@ -13,6 +13,15 @@
 #include <functional>
 
 class DATA_FILE_READ_WRITE;
+class QWidget;
+
+// A run of bytes a page owns and the widget that shows it (none for a table
+// whose map names no widget).
+struct Field_Owner
+{
+    Block_Span Span;
+    QWidget* Widget;
+};
 
 // A page's field map: the one place each of its fields is named. A row
 // gives the field's block (a region of image/image_regions.h), its offset
@@ -74,7 +83,17 @@ public:
         void (Page::*Store)(QString& block) = nullptr;
         void (Page::*Decode)(const DATA_FILE_READ_WRITE& image) = nullptr;
         void (Page::*Encode)(DATA_FILE_READ_WRITE& image) = nullptr;
+        // The widget that shows the entries (see Shown_In), for the byte map.
+        std::function<QWidget*(const Form&)> Widget = {};
     };
+
+    // A table's widget: the form's member `widget` (a table widget, or the
+    // area that holds the entries' fields).
+    template <class W>
+    static std::function<QWidget*(const Form&)> Shown_In(W* Form::*widget)
+    {
+        return [widget](const Form& form) -> QWidget* { return form.*widget; };
+    }
 
     // ---- rows, one maker per kind -------------------------------------------------
 
@@ -166,6 +185,20 @@ public:
                             [p, encode = table.Encode](DATA_FILE_READ_WRITE& image) { (p->*encode)(image); });
         }
         return rows;
+    }
+
+    // Every byte the map owns with the widget of the set-up `form` that shows
+    // it: the rows' in map order, then each table's spans with its widget.
+    QVector<Field_Owner> Owners(const Form& form) const
+    {
+        QVector<Field_Owner> owners;
+        for (const Row& row : m_rows)
+            owners.append({row.Place.Span, row.Bind(form).Widget});
+        for (const Entry_Table& table : m_tables) {
+            for (const Block_Span& span : table.Owned)
+                owners.append({span, table.Widget ? table.Widget(form) : nullptr});
+        }
+        return owners;
     }
 
     // Makes every value list anew in the installed language, then gives each

@@ -1,5 +1,38 @@
 #include "widgets/page_frame.h"
 
+#include <QHash>
+
+namespace {
+
+// The frames of the pages that live, by page.
+QHash<const QWidget*, const Page_Frame*>& Frames()
+{
+    static QHash<const QWidget*, const Page_Frame*> frames;
+    return frames;
+}
+
+} // namespace
+
+void Page_Frame::Enter(const QWidget* page)
+{
+    Frames().insert(page, this);
+}
+
+Page_Frame::~Page_Frame()
+{
+    Frames().remove(m_page);
+}
+
+const Page_Frame* Page_Frame::Of(const QWidget* page)
+{
+    return Frames().value(page, nullptr);
+}
+
+QVector<Field_Owner> Page_Frame::Owners() const
+{
+    return m_built ? m_owners() : QVector<Field_Owner>();
+}
+
 bool Page_Frame::Build(const std::function<void()>& setUp)
 {
     if (m_built)

@@ -26,8 +26,18 @@ public:
         , m_retranslateForm([page, &form] { form.retranslateUi(page); })
         , m_bind([page, &form, &map](Block_Codec& codec) { return map.Bind(*page, form, codec); })
         , m_fillLists([page, &form, &map] { map.Fill_Lists(*page, form); })
+        , m_owners([&form, &map] { return map.Owners(form); })
+        , m_page(page)
     {
+        Enter(page);
     }
+    ~Page_Frame();
+    Page_Frame(const Page_Frame&) = delete;
+    Page_Frame& operator=(const Page_Frame&) = delete;
+
+    // The frame of `page` while the page lives; none for a page without one.
+    // The byte map finds the pages' bytes and widgets through it.
+    static const Page_Frame* Of(const QWidget* page);
 
     bool Is_Built() const { return m_built; }
 
@@ -46,12 +56,19 @@ public:
 
     // The byte rows in map order; empty until the page is built.
     const QVector<Byte_Row>& Rows() const { return m_rows; }
+    // Every byte the page owns with the widget that shows it, from the field
+    // map; empty until the page is built.
+    QVector<Field_Owner> Owners() const;
 
 private:
+    void Enter(const QWidget* page);
+
     std::function<void()> m_setUpForm;
     std::function<void()> m_retranslateForm;
     std::function<QVector<Byte_Row>(Block_Codec&)> m_bind;
     std::function<void()> m_fillLists;
+    std::function<QVector<Field_Owner>()> m_owners;
+    const QWidget* m_page;
     Block_Codec m_codec;
     QVector<Byte_Row> m_rows;
     bool m_built = false;

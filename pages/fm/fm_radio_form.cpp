@@ -81,7 +81,8 @@ const Field_Map<FM_RADIO_FORM, Ui_FM_RADIO_FORM>& FM_RADIO_FORM::Fields()
         {
             {{{Fm_Channel_Table_Region, 0, Fm_Channel_Table_Size},
               {Fm_Channel_Flags_Region, Channel_Flag_Bytes.Offset, Channel_Flag_Bytes.Size}},
-             nullptr, nullptr, &Page::Decode_Channels, &Page::Encode_Channels},
+             nullptr, nullptr, &Page::Decode_Channels, &Page::Encode_Channels,
+             Map::Shown_In(&Ui::scrollArea)},
         });
     return map;
 }
