@@ -21,6 +21,8 @@ class MainWindow;
 
 // The editor's one window: navigation tree, page stack, file and language
 // commands, and the decode and encode of all pages through the one image.
+// Loading, saving, the file commands and the question about unsaved edits are
+// in mainwindow_files.cpp.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT

@@ -33,19 +33,19 @@ int DATA_FILE_READ_WRITE::End_Addr() const
     return m_lines.isEmpty() ? 0 : m_lines.last().Addr + m_lines.last().Count;
 }
 
-bool DATA_FILE_READ_WRITE::Holds(int Addr, int Len) const
+bool DATA_FILE_READ_WRITE::Holds(int addr, int len) const
 {
-    if (m_lines.isEmpty() || Len < 0 || Addr < First_Addr())
+    if (m_lines.isEmpty() || len < 0 || addr < First_Addr())
         return false;
-    return qint64(Addr) + Len <= End_Addr();
+    return qint64(addr) + len <= End_Addr();
 }
 
-int DATA_FILE_READ_WRITE::Line_Index_Of(int Addr) const
+int DATA_FILE_READ_WRITE::Line_Index_Of(int addr) const
 {
-    if (m_lines.isEmpty() || Addr < First_Addr() || Addr >= End_Addr())
+    if (m_lines.isEmpty() || addr < First_Addr() || addr >= End_Addr())
         return -1;
-    // The last line starting at or below Addr; lines have no gaps, so it holds Addr.
-    auto it = std::upper_bound(m_lines.cbegin(), m_lines.cend(), Addr,
+    // The last line starting at or below addr; lines have no gaps, so it holds addr.
+    auto it = std::upper_bound(m_lines.cbegin(), m_lines.cend(), addr,
                                [](int a, const Image_Line_Info& line) { return a < line.Addr; });
     return int(it - m_lines.cbegin()) - 1;
 }

@@ -53,11 +53,11 @@ public:
     // First address and one past the last address the image holds (0, 0 when empty).
     int First_Addr() const;
     int End_Addr() const;
-    bool Holds(int Addr, int Len) const;
+    bool Holds(int addr, int len) const;
 
 private:
-    // Index of the line that holds `Addr`, or -1.
-    int Line_Index_Of(int Addr) const;
+    // Index of the line that holds `addr`, or -1.
+    int Line_Index_Of(int addr) const;
 
     QString m_workingFilePath;
     QString m_text;

@@ -21,8 +21,8 @@ const QStringList Layer_Folders {QStringLiteral("image"), QStringLiteral("widget
 // Where a file lies: its folder as a unit of the rule and that unit's height.
 struct Unit
 {
-    QString name; // "image", "pages", "pages/fm", ...; the first folder outside the layers
-    int level;    // -1 outside the layers
+    QString Name; // "image", "pages", "pages/fm", ...; the first folder outside the layers
+    int Level;    // -1 outside the layers
 };
 
 Unit Unit_Of(const QString& relative)
@@ -44,8 +44,8 @@ Unit Unit_Of(const QString& relative)
 
 struct Layer_Check
 {
-    QStringList scanned;    // every hand-written source, relative to the root
-    QStringList violations; // "file:line: ..." one per offending include
+    QStringList Scanned;    // every hand-written source, relative to the root
+    QStringList Violations; // "file:line: ..." one per offending include
 };
 
 // Reads the include lines of every .h/.cpp below the layer folders of `root`.
@@ -57,21 +57,21 @@ Layer_Check Check_Layers(const QString& root)
         QDirIterator it(rootDir.filePath(folder), {QStringLiteral("*.h"), QStringLiteral("*.cpp")}, QDir::Files,
                         QDirIterator::Subdirectories);
         while (it.hasNext())
-            check.scanned << rootDir.relativeFilePath(it.next());
+            check.Scanned << rootDir.relativeFilePath(it.next());
     }
-    check.scanned.sort();
+    check.Scanned.sort();
 
     // ui_<name>.h is generated from forms/<name>.ui for the class in <name>.h.
     QHash<QString, QString> byFileName;
-    for (const QString& file : check.scanned)
+    for (const QString& file : check.Scanned)
         byFileName.insert(QFileInfo(file).fileName(), file);
 
     static const QRegularExpression includeLine(QStringLiteral(R"(^\s*#\s*include\s*(["<])([^">]+)[">])"));
-    for (const QString& file : check.scanned) {
+    for (const QString& file : check.Scanned) {
         const Unit from = Unit_Of(file);
         QFile source(rootDir.filePath(file));
         if (!source.open(QIODevice::ReadOnly)) {
-            check.violations << file + QStringLiteral(": cannot be read");
+            check.Violations << file + QStringLiteral(": cannot be read");
             continue;
         }
         const QStringList lines = QString::fromUtf8(source.readAll()).split(QLatin1Char('\n'));
@@ -105,14 +105,14 @@ Layer_Check Check_Layers(const QString& root)
             const Unit to = target.startsWith(QLatin1String("../")) ? Unit {QStringLiteral("outside the tree"), -1}
                                                                      : Unit_Of(target);
             QString why;
-            if (to.level < 0)
-                why = QStringLiteral("%1 is outside the layers").arg(to.name);
-            else if (to.level > from.level)
-                why = QStringLiteral("%1 is above %2").arg(to.name, from.name);
-            else if (to.level == from.level && to.name != from.name)
-                why = QStringLiteral("%1 and %2 are independent").arg(to.name, from.name);
+            if (to.Level < 0)
+                why = QStringLiteral("%1 is outside the layers").arg(to.Name);
+            else if (to.Level > from.Level)
+                why = QStringLiteral("%1 is above %2").arg(to.Name, from.Name);
+            else if (to.Level == from.Level && to.Name != from.Name)
+                why = QStringLiteral("%1 and %2 are independent").arg(to.Name, from.Name);
             if (!why.isEmpty())
-                check.violations << QStringLiteral("%1:%2: includes \"%3\": %4").arg(file).arg(i + 1).arg(included, why);
+                check.Violations << QStringLiteral("%1:%2: includes \"%3\": %4").arg(file).arg(i + 1).arg(included, why);
         }
     }
     return check;
@@ -135,12 +135,12 @@ void Tst_Layers::sources_include_only_from_their_layer_and_below()
     const Layer_Check check = Check_Layers(QStringLiteral(KESTREL_SOURCE_DIR));
     // Each layer folder holds sources, so a wrong root cannot pass unseen.
     for (const QString& folder : Layer_Folders) {
-        const bool found = std::any_of(check.scanned.cbegin(), check.scanned.cend(), [&](const QString& file) {
+        const bool found = std::any_of(check.Scanned.cbegin(), check.Scanned.cend(), [&](const QString& file) {
             return file.startsWith(folder + QLatin1Char('/'));
         });
         QVERIFY2(found, qPrintable(QStringLiteral("no sources in %1/").arg(folder)));
     }
-    QVERIFY2(check.violations.isEmpty(), qPrintable(QLatin1Char('\n') + check.violations.join(QLatin1Char('\n'))));
+    QVERIFY2(check.Violations.isEmpty(), qPrintable(QLatin1Char('\n') + check.Violations.join(QLatin1Char('\n'))));
 }
 
 void Tst_Layers::every_kind_of_crossing_is_found_data()
@@ -181,7 +181,7 @@ void Tst_Layers::every_kind_of_crossing_is_found()
         if (path == file)
             out.write("// first line\n" + include.toUtf8() + '\n');
     }
-    const QStringList violations = Check_Layers(root.path()).violations;
+    const QStringList violations = Check_Layers(root.path()).Violations;
     QCOMPARE(violations.size(), crosses ? 1 : 0);
     if (crosses)
         QVERIFY2(violations.first().startsWith(file + QStringLiteral(":2: includes")), qPrintable(violations.first()));

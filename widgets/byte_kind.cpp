@@ -1,7 +1,7 @@
 #include "widgets/byte_kind.h"
 
 #include "image/hex_text.h"
-#include "widgets/combobyte.h"
+#include "widgets/combo_byte.h"
 #include "widgets/field_validator.h"
 
 #include <QCheckBox>

@@ -25,7 +25,7 @@ struct Byte_Kind
 // The kinds every page shares.
 
 // One byte: the current index of a combo box plus `indexOffset` (see
-// combobyte.h; a box with no current item writes its byte back as found).
+// combo_byte.h; a box with no current item writes its byte back as found).
 Byte_Kind<QComboBox> Combo_Index_Byte(int indexOffset = 0);
 
 // One byte: a check box, on for any value but 0; stored as 01 or 00.

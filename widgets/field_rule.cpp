@@ -52,11 +52,10 @@ QValidator::State Field_Rule::State(const QString& text, const QString& held) co
     const QStringList characters = Characters(text, &whole);
     if (!whole)
         return QValidator::Invalid;
-    if (m_storage == Storage::Single_Byte) {
-        for (QChar c : text) {
-            if (c.unicode() < 0x01 || c.unicode() > 0x7E)
-                return QValidator::Invalid;
-        }
+    for (QChar c : text) {
+        // A stored text ends at its first 00 byte; one byte holds 01-7E only.
+        if (c.unicode() == 0 || (m_storage == Storage::Single_Byte && c.unicode() > 0x7E))
+            return QValidator::Invalid;
     }
     if (m_maxBytes > 0 && Stored_Bytes(text) > m_maxBytes)
         return QValidator::Invalid;

@@ -8,7 +8,8 @@
 // stores, and the text the next load shows:
 // - the text a user may type, as a pattern over the whole text (the way a
 //   regular-expression validator takes it); without one, any text;
-// - how each character is stored: one byte (0x01-0x7E only) or UTF-8;
+// - how each character is stored: one byte (0x01-0x7E only) or UTF-8 (no
+//   U+0000: a stored text ends at its first 00 byte);
 // - a budget of stored bytes (0: none beyond the field's length);
 // - whole characters only: never half of a surrogate pair.
 // A field loaded with characters its pattern refuses keeps them: they may stay

@@ -317,64 +317,64 @@
         <translation>7</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/dtmf_form.cpp" line="96"/>
-        <location filename="../../pages/signalling/dtmf_form.cpp" line="98"/>
-        <location filename="../../pages/signalling/dtmf_form.cpp" line="101"/>
+        <location filename="../../pages/signalling/dtmf_lists.cpp" line="73"/>
+        <location filename="../../pages/signalling/dtmf_lists.cpp" line="91"/>
+        <location filename="../../pages/signalling/dtmf_lists.cpp" line="102"/>
         <source>关闭</source>
         <translation>Off</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/dtmf_form.cpp" line="96"/>
+        <location filename="../../pages/signalling/dtmf_lists.cpp" line="74"/>
         <source>打开</source>
         <translation>On</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/dtmf_form.cpp" line="97"/>
+        <location filename="../../pages/signalling/dtmf_lists.cpp" line="82"/>
         <source>手动</source>
         <translation>Manual</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/dtmf_form.cpp" line="97"/>
+        <location filename="../../pages/signalling/dtmf_lists.cpp" line="83"/>
         <source>自动</source>
         <translation>Automatic</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/dtmf_form.cpp" line="98"/>
+        <location filename="../../pages/signalling/dtmf_lists.cpp" line="92"/>
         <source>发射开始</source>
         <translation>At TX start</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/dtmf_form.cpp" line="98"/>
+        <location filename="../../pages/signalling/dtmf_lists.cpp" line="93"/>
         <source>发射结束</source>
         <translation>At TX end</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/dtmf_form.cpp" line="98"/>
+        <location filename="../../pages/signalling/dtmf_lists.cpp" line="94"/>
         <source>开始结束</source>
         <translation>Start+End</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/dtmf_form.cpp" line="101"/>
+        <location filename="../../pages/signalling/dtmf_lists.cpp" line="103"/>
         <source>匹配ID</source>
         <translation>Matching ID</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/dtmf_form.cpp" line="101"/>
+        <location filename="../../pages/signalling/dtmf_lists.cpp" line="104"/>
         <source>任意ID</source>
         <translation>Any ID</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/dtmf_form.cpp" line="102"/>
+        <location filename="../../pages/signalling/dtmf_lists.cpp" line="112"/>
         <source>无</source>
         <translation>None</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/dtmf_form.cpp" line="102"/>
+        <location filename="../../pages/signalling/dtmf_lists.cpp" line="113"/>
         <source>提示音</source>
         <translation>Alert tone</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/dtmf_form.cpp" line="102"/>
+        <location filename="../../pages/signalling/dtmf_lists.cpp" line="114"/>
         <source>提示音并回复</source>
         <translation>Alert tone and reply</translation>
     </message>

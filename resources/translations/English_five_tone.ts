@@ -61,7 +61,7 @@
     <message>
         <location filename="../../forms/five_tone_form.ui" line="357"/>
         <location filename="../../forms/five_tone_form.ui" line="363"/>
-        <location filename="../../pages/signalling/five_tone_form.cpp" line="40"/>
+        <location filename="../../pages/signalling/five_tone_lists.cpp" line="82"/>
         <source>无</source>
         <translation>None</translation>
     </message>
@@ -348,79 +348,79 @@
         <translation>Repeat</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/five_tone_form.cpp" line="25"/>
-        <location filename="../../pages/signalling/five_tone_form.cpp" line="31"/>
-        <location filename="../../pages/signalling/five_tone_form.cpp" line="35"/>
+        <location filename="../../pages/signalling/five_tone_lists.cpp" line="52"/>
+        <location filename="../../pages/signalling/five_tone_lists.cpp" line="63"/>
+        <location filename="../../pages/signalling/five_tone_lists.cpp" line="72"/>
         <source>关闭</source>
         <translation>Off</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/five_tone_form.cpp" line="26"/>
+        <location filename="../../pages/signalling/five_tone_lists.cpp" line="53"/>
         <source>发射开始</source>
         <translation>TX Start</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/five_tone_form.cpp" line="27"/>
+        <location filename="../../pages/signalling/five_tone_lists.cpp" line="54"/>
         <source>发射结束</source>
         <translation>TX End</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/five_tone_form.cpp" line="28"/>
+        <location filename="../../pages/signalling/five_tone_lists.cpp" line="55"/>
         <source>开始结束</source>
         <translation>Start+End</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/five_tone_form.cpp" line="32"/>
+        <location filename="../../pages/signalling/five_tone_lists.cpp" line="64"/>
         <source>打开</source>
         <translation>On</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/five_tone_form.cpp" line="36"/>
+        <location filename="../../pages/signalling/five_tone_lists.cpp" line="73"/>
         <source>匹配ID</source>
         <translation>Match ID</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/five_tone_form.cpp" line="37"/>
+        <location filename="../../pages/signalling/five_tone_lists.cpp" line="74"/>
         <source>任意ID</source>
         <translation>Any ID</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/five_tone_form.cpp" line="41"/>
+        <location filename="../../pages/signalling/five_tone_lists.cpp" line="83"/>
         <source>提示音</source>
         <translation>Alert</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/five_tone_form.cpp" line="42"/>
+        <location filename="../../pages/signalling/five_tone_lists.cpp" line="84"/>
         <source>提示音并回复</source>
         <translation>Alert+Reply</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/five_tone_form.cpp" line="45"/>
+        <location filename="../../pages/signalling/five_tone_lists.cpp" line="92"/>
         <source>信息码选呼</source>
         <translation>Select Call</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/five_tone_form.cpp" line="46"/>
+        <location filename="../../pages/signalling/five_tone_lists.cpp" line="93"/>
         <source>信息码组呼</source>
         <translation>Group Call</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/five_tone_form.cpp" line="47"/>
+        <location filename="../../pages/signalling/five_tone_lists.cpp" line="94"/>
         <source>信息码全呼</source>
         <translation>All Call</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/five_tone_form.cpp" line="48"/>
+        <location filename="../../pages/signalling/five_tone_lists.cpp" line="95"/>
         <source>遥晕</source>
         <translation>Stun</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/five_tone_form.cpp" line="49"/>
+        <location filename="../../pages/signalling/five_tone_lists.cpp" line="96"/>
         <source>遥毙</source>
         <translation>Kill</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/five_tone_form.cpp" line="50"/>
+        <location filename="../../pages/signalling/five_tone_lists.cpp" line="97"/>
         <source>激活</source>
         <translation>Activate</translation>
     </message>

@@ -219,22 +219,22 @@
         <translation>90.4</translation>
     </message>
     <message>
-        <location filename="../../pages/fm/fm_radio_form.cpp" line="74"/>
+        <location filename="../../pages/fm/fm_radio_form.cpp" line="33"/>
         <source>关闭</source>
         <translation>Off</translation>
     </message>
     <message>
-        <location filename="../../pages/fm/fm_radio_form.cpp" line="74"/>
+        <location filename="../../pages/fm/fm_radio_form.cpp" line="34"/>
         <source>打开</source>
         <translation>On</translation>
     </message>
     <message>
-        <location filename="../../pages/fm/fm_radio_form.cpp" line="75"/>
+        <location filename="../../pages/fm/fm_radio_form.cpp" line="42"/>
         <source>频率模式</source>
         <translation>Frequency Mode</translation>
     </message>
     <message>
-        <location filename="../../pages/fm/fm_radio_form.cpp" line="75"/>
+        <location filename="../../pages/fm/fm_radio_form.cpp" line="43"/>
         <source>信道模式</source>
         <translation>Channel Mode</translation>
     </message>

@@ -44,52 +44,52 @@
         <translation>BT Mic Gain</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="228"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="203"/>
         <source>关闭</source>
         <translation>Off</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="229"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="204"/>
         <source>打开</source>
         <translation>On</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="238"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="213"/>
         <source>1级</source>
         <translation>Level 1</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="239"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="214"/>
         <source>2级</source>
         <translation>Level 2</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="240"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="215"/>
         <source>3级</source>
         <translation>Level 3</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="241"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="216"/>
         <source>4级</source>
         <translation>Level 4</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="242"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="217"/>
         <source>5级</source>
         <translation>Level 5</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="243"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="218"/>
         <source>6级</source>
         <translation>Level 6</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="244"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="219"/>
         <source>7级</source>
         <translation>Level 7</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="245"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="220"/>
         <source>8级</source>
         <translation>Level 8</translation>
     </message>
@@ -162,297 +162,297 @@
         <translation>Top Key Long</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="128"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="103"/>
         <source>无</source>
         <translation>None</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="129"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="104"/>
         <source>声控</source>
         <translation>VOX</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="130"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="105"/>
         <source>信标发送</source>
         <translation>Send Beacon</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="131"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="106"/>
         <source>监听</source>
         <translation>Monitor</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="132"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="107"/>
         <source>扫描</source>
         <translation>Scan</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="133"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="108"/>
         <source>扰频</source>
         <translation>Scrambler</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="134"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="109"/>
         <source>脱网</source>
         <translation>Talk Around</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="135"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="110"/>
         <source>降噪</source>
         <translation>Noise Reduction</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="136"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="111"/>
         <source>一键对频</source>
         <translation>Frequency Match</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="137"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="112"/>
         <source>功率切换</source>
         <translation>TX Power</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="138"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="113"/>
         <source>倒频</source>
         <translation>Reverse</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="139"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="114"/>
         <source>收音机开关</source>
         <translation>FM Radio</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="140"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="115"/>
         <source>信道模式切换</source>
         <translation>Channel Mode</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="141"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="116"/>
         <source>紧急报警</source>
         <translation>Emergency Alarm</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="142"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="117"/>
         <source>APRS站点</source>
         <translation>APRS Stations</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="143"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="118"/>
         <source>静噪等级</source>
         <translation>Squelch Level</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="144"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="119"/>
         <source>亚音频扫描</source>
         <translation>CTCSS/DCS Scan</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="145"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="120"/>
         <source>调试信息</source>
         <translation>Debug Info</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="154"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="129"/>
         <source>TBST发送</source>
         <translation>Send TBST</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="163"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="138"/>
         <source>关闭</source>
         <translation>Off</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="164"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="139"/>
         <source>打开</source>
         <translation>On</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="172"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="147"/>
         <source>按键</source>
         <translation>Keys</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="173"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="148"/>
         <source>编码器</source>
         <translation>Knob</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="174"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="149"/>
         <source>按键+编码器</source>
         <translation>Keys+Knob</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="175"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="150"/>
         <source>PTT</source>
         <translation>PTT</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="176"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="151"/>
         <source>PTT+按键</source>
         <translation>PTT+Keys</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="177"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="152"/>
         <source>PTT+编码器</source>
         <translation>PTT+Knob</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="178"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="153"/>
         <source>PTT+编码器+按键</source>
         <translation>PTT+Knob+Keys</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="188"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="163"/>
         <source>3秒</source>
         <translation>3 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="189"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="164"/>
         <source>4秒</source>
         <translation>4 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="190"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="165"/>
         <source>5秒</source>
         <translation>5 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="191"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="166"/>
         <source>6秒</source>
         <translation>6 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="192"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="167"/>
         <source>7秒</source>
         <translation>7 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="193"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="168"/>
         <source>8秒</source>
         <translation>8 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="194"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="169"/>
         <source>9秒</source>
         <translation>9 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="195"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="170"/>
         <source>10秒</source>
         <translation>10 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="196"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="171"/>
         <source>11秒</source>
         <translation>11 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="197"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="172"/>
         <source>12秒</source>
         <translation>12 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="198"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="173"/>
         <source>13秒</source>
         <translation>13 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="199"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="174"/>
         <source>14秒</source>
         <translation>14 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="200"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="175"/>
         <source>15秒</source>
         <translation>15 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="201"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="176"/>
         <source>20秒</source>
         <translation>20 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="202"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="177"/>
         <source>25秒</source>
         <translation>25 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="203"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="178"/>
         <source>30秒</source>
         <translation>30 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="204"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="179"/>
         <source>35秒</source>
         <translation>35 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="205"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="180"/>
         <source>40秒</source>
         <translation>40 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="206"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="181"/>
         <source>45秒</source>
         <translation>45 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="207"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="182"/>
         <source>50秒</source>
         <translation>50 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="208"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="183"/>
         <source>55秒</source>
         <translation>55 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="209"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="184"/>
         <source>1分钟</source>
         <translation>1 min</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="210"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="185"/>
         <source>2分钟</source>
         <translation>2 min</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="211"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="186"/>
         <source>3分钟</source>
         <translation>3 min</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="212"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="187"/>
         <source>4分钟</source>
         <translation>4 min</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="213"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="188"/>
         <source>5分钟</source>
         <translation>5 min</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="214"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="189"/>
         <source>6分钟</source>
         <translation>6 min</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="215"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="190"/>
         <source>7分钟</source>
         <translation>7 min</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="216"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="191"/>
         <source>8分钟</source>
         <translation>8 min</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="217"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="192"/>
         <source>9分钟</source>
         <translation>9 min</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="218"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="193"/>
         <source>10分钟</source>
         <translation>10 min</translation>
     </message>
@@ -570,156 +570,156 @@
         <translation>AI Noise Reduction</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="37"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="12"/>
         <source>中文报号</source>
         <translation>Chinese</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="38"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="13"/>
         <source>英文报号</source>
         <translation>English</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="46"/>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="107"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="21"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="82"/>
         <source>低</source>
         <translation>Low</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="47"/>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="108"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="22"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="83"/>
         <source>中</source>
         <translation>Medium</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="48"/>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="109"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="23"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="84"/>
         <source>高</source>
         <translation>High</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="49"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="24"/>
         <source>超高</source>
         <translation>Very High</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="57"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="32"/>
         <source>0.5秒</source>
         <translation>0.5 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="58"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="33"/>
         <source>1.0秒</source>
         <translation>1.0 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="59"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="34"/>
         <source>1.5秒</source>
         <translation>1.5 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="60"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="35"/>
         <source>2.0秒</source>
         <translation>2.0 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="61"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="36"/>
         <source>2.5秒</source>
         <translation>2.5 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="62"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="37"/>
         <source>3.0秒</source>
         <translation>3.0 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="63"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="38"/>
         <source>3.5秒</source>
         <translation>3.5 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="64"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="39"/>
         <source>4.0秒</source>
         <translation>4.0 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="65"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="40"/>
         <source>4.5秒</source>
         <translation>4.5 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="66"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="41"/>
         <source>5.0秒</source>
         <translation>5.0 s</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="75"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="50"/>
         <source>1级</source>
         <translation>Level 1</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="76"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="51"/>
         <source>2级</source>
         <translation>Level 2</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="77"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="52"/>
         <source>3级</source>
         <translation>Level 3</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="78"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="53"/>
         <source>4级</source>
         <translation>Level 4</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="79"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="54"/>
         <source>5级</source>
         <translation>Level 5</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="80"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="55"/>
         <source>6级</source>
         <translation>Level 6</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="81"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="56"/>
         <source>7级</source>
         <translation>Level 7</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="82"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="57"/>
         <source>8级</source>
         <translation>Level 8</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="83"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="58"/>
         <source>9级</source>
         <translation>Level 9</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="96"/>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="117"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="71"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="92"/>
         <source>关闭</source>
         <translation>Off</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="97"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="72"/>
         <source>通话开始</source>
         <translation>Call Start</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="98"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="73"/>
         <source>通话结束</source>
         <translation>Call End</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="99"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="74"/>
         <source>通话开始和结束</source>
         <translation>Call Start and End</translation>
     </message>
     <message>
-        <location filename="../../pages/settings/settings_block_layout.cpp" line="118"/>
+        <location filename="../../pages/settings/settings_block_layout.cpp" line="93"/>
         <source>打开</source>
         <translation>On</translation>
     </message>

@@ -1,4 +1,4 @@
-#include "widgets/combobyte.h"
+#include "widgets/combo_byte.h"
 
 #include "image/hex_text.h"
 
