@@ -68,14 +68,8 @@ struct MainWindow::Page_Entry
 template <class Page>
 void MainWindow::Add_Page(Page_Slot slot, const char* title)
 {
-    Add_Page<Page>(slot, title, Page::Layout().Regions());
-}
-
-template <class Page>
-void MainWindow::Add_Page(Page_Slot slot, const char* title, const QVector<Image_Region::Region>& regions)
-{
     auto* page = new Page(this, Page_Build::Later);
-    m_pages.push_back({slot, title, regions, page,
+    m_pages.push_back({slot, title, Page::Layout().Regions(), page,
                        [page] { return page->Is_Built(); },
                        [page] { page->Build_Page(); },
                        [page](DATA_FILE_READ_WRITE* image) { page->Set_Windows_Data_From_SP_Read(image); },
@@ -124,13 +118,12 @@ MainWindow::MainWindow(QWidget* parent, Start_Up startUp)
     Wheel_Guard::Install(); // the wheel scrolls the pages, not their values
     Combo_Key_Guard::Install(); // Alt+letter opens a menu, not a list's item
 
-    using namespace Image_Region;
     Add_Page<SOUNDS_SETTING_FORM>(Slot_Audio, QT_TRANSLATE_NOOP("MainWindow", "音频设置"));
     Add_Page<SHORTCUTS_SETTING_FORM>(Slot_Keys, QT_TRANSLATE_NOOP("MainWindow", "按键设置"));
     Add_Page<FM_RADIO_FORM>(Slot_Fm_Radio, QT_TRANSLATE_NOOP("MainWindow", "收音机设置"));
-    Add_Page<APRS_FORM>(Slot_Aprs, QT_TRANSLATE_NOOP("MainWindow", "APRS设置"), {Aprs_Block_Region});
+    Add_Page<APRS_FORM>(Slot_Aprs, QT_TRANSLATE_NOOP("MainWindow", "APRS设置"));
     Add_Page<DTMF_FORM>(Slot_Dtmf, QT_TRANSLATE_NOOP("MainWindow", "DTMF设置"));
-    Add_Page<TWO_TONE_FORM>(Slot_Two_Tone, QT_TRANSLATE_NOOP("MainWindow", "2-TONE设置"), {Two_Tone_Block_Region});
+    Add_Page<TWO_TONE_FORM>(Slot_Two_Tone, QT_TRANSLATE_NOOP("MainWindow", "2-TONE设置"));
     Add_Page<FIVE_TONE_FORM>(Slot_Five_Tone, QT_TRANSLATE_NOOP("MainWindow", "5-TONE设置"));
     Add_Page<BLUETOOTH_FORM>(Slot_Bluetooth, QT_TRANSLATE_NOOP("MainWindow", "蓝牙设置"));
 

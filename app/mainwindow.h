@@ -104,12 +104,9 @@ private slots:
 
 private:
     struct Page_Entry;
-    // A page whose regions come from its field map (Page::Layout()), or a
-    // page that names its regions here.
+    // A page; its regions come from its field map (Page::Layout()).
     template <class Page>
     void Add_Page(Page_Slot slot, const char* title);
-    template <class Page>
-    void Add_Page(Page_Slot slot, const char* title, const QVector<Image_Region::Region>& regions);
     const Page_Entry* Entry_At(Page_Slot slot) const;
 
     bool Decode_All_From_File(const QString& path);

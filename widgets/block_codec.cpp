@@ -21,9 +21,10 @@ void Block_Codec::Add_Rows(const Image_Region::Region& block, const QVector<Byte
 }
 
 void Block_Codec::Add_Entries(const Image_Region::Region& block, const QVector<Block_Span>& owned,
-                              std::function<void(QStringView)> show, std::function<void(QString&)> store)
+                              std::function<void(QStringView)> show, std::function<void(QString&)> store,
+                              Digits digits)
 {
-    Part& part = Block_Part(block, Digits::Upper_Case);
+    Part& part = Block_Part(block, digits);
     part.Tables.append({std::move(show), std::move(store)});
     part.Table_Owned += owned;
 }
@@ -41,6 +42,13 @@ void Block_Codec::Add_Table(const QVector<Image_Region::Region>& regions, const 
     m_parts.append(part);
 }
 
+QString Block_Codec::Read_Block(const Part& part, const DATA_FILE_READ_WRITE& image)
+{
+    const Image_Region::Region& block = part.Regions.first();
+    const QString text = image.Read_String_From_Ram_File(block.Addr, block.Size);
+    return part.Written == Digits::Upper_Case_Read ? text.toUpper() : text;
+}
+
 void Block_Codec::Decode(const DATA_FILE_READ_WRITE& image) const
 {
     for (const Part& part : m_parts) {
@@ -49,8 +57,7 @@ void Block_Codec::Decode(const DATA_FILE_READ_WRITE& image) const
                 part.Decode_Table(image);
             continue;
         }
-        const Image_Region::Region& block = part.Regions.first();
-        const QString text = image.Read_String_From_Ram_File(block.Addr, block.Size);
+        const QString text = Read_Block(part, image);
         Show_Rows(part.Rows, text);
         for (const Entries& table : part.Tables)
             table.Show(text);
@@ -69,13 +76,13 @@ void Block_Codec::Encode(DATA_FILE_READ_WRITE& image) const
             continue;
         }
         const Image_Region::Region& block = part.Regions.first();
-        QString text = image.Read_String_From_Ram_File(block.Addr, block.Size);
+        QString text = Read_Block(part, image);
         if (text.size() != 2 * block.Size)
             continue; // no whole block to patch: nothing of it is written
         Store_Rows(part.Rows, text);
         for (const Entries& table : part.Tables)
             table.Store(text);
-        if (part.Written == Digits::Upper_Case)
+        if (part.Written != Digits::As_Read)
             text = text.toUpper();
         image.Write_String_To_Ram_File(block.Addr, text);
     }

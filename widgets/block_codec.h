@@ -22,8 +22,9 @@ class Block_Codec
 {
 public:
     // How the digits of a block go back: upper-cased throughout, or as read
-    // with only the rows' own digits new.
-    enum class Digits { Upper_Case, As_Read };
+    // with only the rows' own digits new. Upper_Case_Read also upper-cases
+    // the block as read, so its rows and tables see one case of digits.
+    enum class Digits { Upper_Case, As_Read, Upper_Case_Read };
 
     // Adds rows to `block`, after the rows it has; the block's part is made
     // on its first rows, with `digits`.
@@ -33,7 +34,8 @@ public:
     // A table of entries inside `block`, owning the bytes `owned`: shown from
     // the block's text after the rows, stored into it after the rows.
     void Add_Entries(const Image_Region::Region& block, const QVector<Block_Span>& owned,
-                     std::function<void(QStringView block)> show, std::function<void(QString& block)> store);
+                     std::function<void(QStringView block)> show, std::function<void(QString& block)> store,
+                     Digits digits = Digits::Upper_Case);
 
     // A table in regions of its own. `decode` always runs (what it reads may
     // be missing); `encode` only when the image holds each of `regions` whole.
@@ -69,6 +71,8 @@ private:
     };
 
     Part& Block_Part(const Image_Region::Region& block, Digits digits);
+    // The block's text in `image` as the part reads it.
+    static QString Read_Block(const Part& part, const DATA_FILE_READ_WRITE& image);
 
     QVector<Part> m_parts;
 };

@@ -145,12 +145,14 @@ public:
 
     // ---- the map ----------------------------------------------------------------------
 
+    // `digits`: how the map's blocks are read and written back.
     Field_Map(QVector<List> lists, QVector<Row> rows, QVector<Entry_Table> tables = {},
-              QVector<List_Box> listBoxes = {})
+              QVector<List_Box> listBoxes = {}, Block_Codec::Digits digits = Block_Codec::Digits::Upper_Case)
         : m_lists(std::move(lists))
         , m_rows(std::move(rows))
         , m_tables(std::move(tables))
         , m_listBoxes(std::move(listBoxes))
+        , m_digits(digits)
     {
         for (const Row& row : m_rows)
             m_layout.Rows.append(row.Place);
@@ -167,14 +169,14 @@ public:
         QVector<Byte_Row> rows;
         for (const Row& row : m_rows) {
             rows.append(row.Bind(form));
-            codec.Add_Rows(row.Place.Span.Block, {rows.last()});
+            codec.Add_Rows(row.Place.Span.Block, {rows.last()}, m_digits);
         }
         for (const Entry_Table& table : m_tables) {
             Page* p = &page;
             if (table.Show) {
                 codec.Add_Entries(table.Owned.first().Block, table.Owned,
                                   [p, show = table.Show](QStringView block) { (p->*show)(block); },
-                                  [p, store = table.Store](QString& block) { (p->*store)(block); });
+                                  [p, store = table.Store](QString& block) { (p->*store)(block); }, m_digits);
                 continue;
             }
             QVector<Image_Region::Region> regions;
@@ -237,5 +239,6 @@ private:
     QVector<Row> m_rows;
     QVector<Entry_Table> m_tables;
     QVector<List_Box> m_listBoxes;
+    Block_Codec::Digits m_digits;
     Field_Layout m_layout;
 };

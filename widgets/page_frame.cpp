@@ -2,6 +2,8 @@
 
 #include <QHash>
 
+#include <utility>
+
 namespace {
 
 // The frames of the pages that live, by page.
@@ -33,11 +35,14 @@ QVector<Field_Owner> Page_Frame::Owners() const
     return m_built ? m_owners() : QVector<Field_Owner>();
 }
 
-bool Page_Frame::Build(const std::function<void()>& setUp)
+bool Page_Frame::Build(const std::function<void()>& setUp, std::function<void()> afterTexts,
+                       std::function<void()> afterLists)
 {
     if (m_built)
         return false;
     m_built = true;
+    m_afterTexts = std::move(afterTexts);
+    m_afterLists = std::move(afterLists);
     m_setUpForm();
     m_rows = m_bind(m_codec);
     if (setUp)
@@ -49,7 +54,11 @@ bool Page_Frame::Build(const std::function<void()>& setUp)
 void Page_Frame::Retranslate()
 {
     m_retranslateForm();
+    if (m_afterTexts)
+        m_afterTexts();
     Fill_Lists();
+    if (m_afterLists)
+        m_afterLists();
 }
 
 void Page_Frame::Fill_Lists()

@@ -42,12 +42,16 @@ public:
     bool Is_Built() const { return m_built; }
 
     // Builds the page once; `setUp` is the page's own part (field rules,
-    // hidden rows, helpers of its own), run once the rows are bound. False
-    // when the page was built already.
-    bool Build(const std::function<void()>& setUp = {});
+    // hidden rows, helpers of its own), run once the rows are bound. Each
+    // time the form is translated, `afterTexts` follows the form's texts (a
+    // table's headers) and `afterLists` the value lists (a table's cells
+    // shown in them). False when the page was built already.
+    bool Build(const std::function<void()>& setUp = {}, std::function<void()> afterTexts = {},
+               std::function<void()> afterLists = {});
 
     // The form's texts in the installed language, then the value lists,
-    // which leaves every list box on its first item.
+    // which leaves every list box on its first item; each followed by the
+    // page's step for it.
     void Retranslate();
     void Fill_Lists();
 
@@ -69,6 +73,8 @@ private:
     std::function<void()> m_fillLists;
     std::function<QVector<Field_Owner>()> m_owners;
     const QWidget* m_page;
+    std::function<void()> m_afterTexts;
+    std::function<void()> m_afterLists;
     Block_Codec m_codec;
     QVector<Byte_Row> m_rows;
     bool m_built = false;

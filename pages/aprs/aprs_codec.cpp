@@ -336,9 +336,9 @@ Channel_Row Channel_From_Hex(QStringView hex)
         hz = 0;
     Channel_Row row;
     row.Freq = Frequency_Text_From_Hz(hz);
-    row.Wn = Index_Or_First(Hex_Byte_Or_Zero(hex, 2 * 5), Aprs_Lists::Count(Aprs_Lists::Wn_Texts));
-    row.Power = Index_Or_First(Hex_Byte_Or_Zero(hex, 2 * 6), Aprs_Lists::Count(Aprs_Lists::Tx_Power_Texts));
-    row.Tone_Type = Index_Or_First(Hex_Byte_Or_Zero(hex, 2 * 7), Aprs_Lists::Count(Aprs_Lists::Tone_Type_Texts));
+    row.Wn = Index_Or_First(Hex_Byte_Or_Zero(hex, 2 * 5), Aprs_Lists::Wn_Texts().size());
+    row.Power = Index_Or_First(Hex_Byte_Or_Zero(hex, 2 * 6), Aprs_Lists::Tx_Power_Texts().size());
+    row.Tone_Type = Index_Or_First(Hex_Byte_Or_Zero(hex, 2 * 7), Aprs_Lists::Tone_Type_Texts().size());
     switch (row.Tone_Type) {
     case Tone_Ctcss: row.Tone_Value = Index_Or_First(Hex_Byte_Or_Zero(hex, 2 * 8), Aprs_Lists::Ctcss_Values().size()); break;
     case Tone_Dcs: row.Tone_Value = Index_Or_First(Hex_Byte_Or_Zero(hex, 2 * 9), Aprs_Lists::Dcs_Codes().size()); break;

@@ -13,8 +13,34 @@ namespace Aprs_Codec {
 constexpr int Block_Addr = Image_Region::Aprs_Block_Addr;
 constexpr int Block_Size = Image_Region::Aprs_Block_Size;
 
-// Block offsets of the fields that are not single bytes. The single bytes (a
-// list index or a switch each) stand in the page's byte table.
+// Block offsets of the single bytes: a list index (the position of the
+// entry its box shows) or a switch each.
+constexpr int Own_Ssid = 0x06;
+constexpr int Symbol_Table = 0x07;
+constexpr int Symbol = 0x08;
+constexpr int A_Band_Decoding = 0x09;
+constexpr int B_Band_Decoding = 0x0A;
+// The seven kinds of packet the decoder tells apart (MIC-E, position,
+// weather, object, item, status, other), each with a byte in three runs:
+// decoded or not, pop-up time, bell.
+constexpr int Packet_Kinds = 7;
+constexpr int Decode_Filters = 0x0B;
+constexpr int Popup_Times = 0x12;
+constexpr int Bells = 0x19;
+constexpr int Crc_Check = 0x20;
+constexpr int Target_Ssid = 0x27;
+constexpr int Tx_Channel = 0xC8;
+constexpr int Beacon_Type = 0xC9;
+constexpr int Manual_Tx_Mode = 0xCA;
+constexpr int Beacon_Timer = 0xCB;
+constexpr int Altitude_Unit = 0xE4;
+constexpr int Tx_Preamble = 0xE5;
+constexpr int Tx_End_Delay = 0xE6;
+constexpr int Side_Tone = 0xE7;
+constexpr int Manual_Tx_Interval = 0xE8;
+constexpr int Manual_Tx_Band = 0xE9;
+
+// Block offsets and sizes of the wider fields.
 constexpr int Own_Callsign = 0x00;
 constexpr int Target_Callsign = 0x21;
 constexpr int Callsign_Size = 6;

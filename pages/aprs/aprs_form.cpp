@@ -32,11 +32,140 @@ const QString Header_Style = QStringLiteral(
     "QHeaderView::section{\n\tcolor: rgb(56, 245, 250);\n\tbackground-color: rgba(76, 76, 76, 255);\n"
     "\tborder: 1px solid rgb(110, 110, 110);\n\tpadding: 2px;\n}");
 
+// Position, altitude and path: written back as read until edited (their
+// hemisphere and unit boxes are part of them).
+Byte_Kind<QLineEdit> Latitude_Kind(const Ui_APRS_FORM& ui)
+{
+    return Aprs_Field_Kinds::Position(ui.lineEdit_5, ui.comboBox_13);
+}
+
+Byte_Kind<QLineEdit> Longitude_Kind(const Ui_APRS_FORM& ui)
+{
+    return Aprs_Field_Kinds::Position(ui.lineEdit_4, ui.comboBox_12);
+}
+
+Byte_Kind<QLineEdit> Altitude_Kind(const Ui_APRS_FORM& ui)
+{
+    return Aprs_Field_Kinds::Altitude(ui.comboBox_14);
+}
+
+Byte_Kind<QLineEdit> Path_Kind(const Ui_APRS_FORM&)
+{
+    return Aprs_Field_Kinds::Path();
+}
+
+QString Callsign_Field_Hex(const QString& text, int)
+{
+    return Callsign_To_Hex(text);
+}
+
+QString Comment_Field_Hex(const QString& text, int)
+{
+    return Comment_To_Hex(text);
+}
+
 } // namespace
+
+// In the order the decoder shows them: the symbol table (0x07) comes before
+// the symbol (0x08), since a change of table relabels the symbol list, and
+// the altitude unit (0xE4) before the altitude.
+const Field_Map<APRS_FORM, Ui_APRS_FORM>& APRS_FORM::Fields()
+{
+    using Map = Field_Map<APRS_FORM, Ui_APRS_FORM>;
+    using Ui = Ui_APRS_FORM;
+    using Page = APRS_FORM;
+    using Image_Region::Aprs_Block_Region;
+    const auto& block = Aprs_Block_Region;
+    const char* const context = "APRS_FORM";
+    const Map::Text_Codec callsign{Callsign_From_Hex, Callsign_Field_Hex};
+    const Map::Text_Codec comment{Comment_From_Hex, Comment_Field_Hex};
+
+    static const Map map = [&] {
+        QVector<Map::Row> rows = {
+            Map::Text_Row(block, Own_Callsign, Callsign_Size, &Ui::lineEdit_1, callsign),
+            Map::Form_List_Row(block, Own_Ssid, &Ui::comboBox_1),
+            Map::List_Row(block, Symbol_Table, &Ui::comboBox_3, &Page::SYMBOL_TABLE_StringList),
+            Map::List_Row(block, Symbol, &Ui::comboBox_4, &Page::SYMBOL_StringList),
+            // The A- and B-band decoding rows are hidden; their bytes still pass through.
+            Map::Switch_Row(block, A_Band_Decoding, &Ui::checkBox_7),
+            Map::Switch_Row(block, B_Band_Decoding, &Ui::checkBox_8),
+        };
+        // By kind of packet: MIC-E, position, weather, object, item, status, other.
+        QCheckBox* Ui::*const filters[Packet_Kinds] = {&Ui::checkBox_9,  &Ui::checkBox_10, &Ui::checkBox_11,
+                                                       &Ui::checkBox_12, &Ui::checkBox_13, &Ui::checkBox_14,
+                                                       &Ui::checkBox_15};
+        QComboBox* Ui::*const popups[Packet_Kinds] = {&Ui::comboBox_32, &Ui::comboBox_33, &Ui::comboBox_34,
+                                                      &Ui::comboBox_35, &Ui::comboBox_36, &Ui::comboBox_37,
+                                                      &Ui::comboBox_38};
+        QCheckBox* Ui::*const bells[Packet_Kinds] = {&Ui::checkBox_39, &Ui::checkBox_40, &Ui::checkBox_41,
+                                                     &Ui::checkBox_42, &Ui::checkBox_43, &Ui::checkBox_44,
+                                                     &Ui::checkBox_45};
+        for (int k = 0; k < Packet_Kinds; ++k)
+            rows.append(Map::Switch_Row(block, Decode_Filters + k, filters[k]));
+        for (int k = 0; k < Packet_Kinds; ++k)
+            rows.append(Map::Form_List_Row(block, Popup_Times + k, popups[k]));
+        for (int k = 0; k < Packet_Kinds; ++k)
+            rows.append(Map::Switch_Row(block, Bells + k, bells[k]));
+        rows += {
+            Map::Switch_Row(block, Crc_Check, &Ui::checkBox_46),
+            Map::Form_List_Row(block, Target_Ssid, &Ui::comboBox_5),
+            Map::Form_List_Row(block, Tx_Channel, &Ui::comboBox_31),
+            Map::Form_List_Row(block, Beacon_Type, &Ui::comboBox_6),
+            Map::Form_List_Row(block, Manual_Tx_Mode, &Ui::comboBox_7),
+            Map::Form_List_Row(block, Beacon_Timer, &Ui::comboBox_8),
+            Map::Form_List_Row(block, Altitude_Unit, &Ui::comboBox_14),
+            Map::Form_List_Row(block, Tx_Preamble, &Ui::comboBox_9),
+            Map::Form_List_Row(block, Tx_End_Delay, &Ui::comboBox_10),
+            Map::Switch_Row(block, Side_Tone, &Ui::checkBox_47),
+            Map::List_Row(block, Manual_Tx_Interval, &Ui::comboBox_11, &Page::MANUAL_INTERVAL_StringList),
+            Map::Form_List_Row(block, Manual_Tx_Band, &Ui::comboBox_15),
+            Map::Text_Row(block, Target_Callsign, Callsign_Size, &Ui::lineEdit_3, callsign),
+            Map::Custom_Row(block, Latitude, Word_Field_Size, &Ui::lineEdit_5, Latitude_Kind),
+            Map::Custom_Row(block, Longitude, Word_Field_Size, &Ui::lineEdit_4, Longitude_Kind),
+            Map::Custom_Row(block, Altitude, Word_Field_Size, &Ui::lineEdit_6, Altitude_Kind),
+            Map::Custom_Row(block, Path_Count, Path_Field_Size, &Ui::lineEdit_23, Path_Kind),
+            Map::Text_Row(block, Comment, Comment_Size, &Ui::lineEdit_24, comment),
+        };
+
+        // The eight transmit channels, shown in the page's table.
+        const Map::Entry_Table channels{{{block, Channel_Table, Channel_Count * Channel_Record_Size}},
+                                        &Page::Show_Channels,
+                                        &Page::Store_Channels,
+                                        nullptr,
+                                        nullptr,
+                                        Map::Shown_In(&Ui::tableWidget)};
+
+        using namespace Aprs_Lists;
+        return Map(
+            {
+                // The cells of the transmit-channel table show the first six.
+                {&Page::WN_StringList, {context, Wn_Texts}},
+                {&Page::TX_POWER_StringList, {context, Tx_Power_Texts}},
+                {&Page::TONE_TYPE_StringList, {context, Tone_Type_Texts}},
+                {&Page::NULL_StringList, {context, Null_Texts}},
+                {&Page::CTCSS_StringList, Value_List([] { return Ctcss_Values(); })},
+                {&Page::DTCSS_StringList, Value_List([] { return Dcs_Codes(); })},
+                {&Page::SYMBOL_PRIMARY_StringList, Value_List([] { return Symbol_Names(false); })},
+                {&Page::SYMBOL_ALTERNATE_StringList, Value_List([] { return Symbol_Names(true); })},
+                // The symbol list follows the table; the box starts on the first table.
+                {&Page::SYMBOL_TABLE_StringList, {context, Symbol_Table_Texts}},
+                {&Page::SYMBOL_StringList, Value_List([] { return Symbol_List(Symbol_Names(false)); })},
+                {&Page::MANUAL_INTERVAL_StringList, {context, Manual_Interval_Texts}},
+            },
+            rows, {channels}, {}, Block_Codec::Digits::Upper_Case_Read);
+    }();
+    return map;
+}
+
+const Field_Layout& APRS_FORM::Layout()
+{
+    return Fields().Layout();
+}
 
 APRS_FORM::APRS_FORM(QWidget* parent, Page_Build build)
     : QWidget(parent)
     , ui(new Ui::APRS_FORM)
+    , m_frame(this, *ui, Fields())
 {
     if (build == Page_Build::Now)
         Build_Page();
@@ -44,13 +173,21 @@ APRS_FORM::APRS_FORM(QWidget* parent, Page_Build build)
 
 void APRS_FORM::Build_Page()
 {
-    if (m_built)
+    if (Is_Built())
         return;
-    m_built = true;
     Init_Aprs_Symbol_Resources();
-    ui->setupUi(this);
-    Bind_Rows();
+    // The table's headers follow the form's texts; its columns fit the lists' entries.
+    m_frame.Build([this] { Set_Up(); }, [this] { APRS_Table_Init(); },
+                  [this] {
+                      m_channels->Show_List_Entries();
+                      ui->tableWidget->resizeColumnsToContents();
+                  });
+}
 
+APRS_FORM::~APRS_FORM() = default;
+
+void APRS_FORM::Set_Up()
+{
     // The A- and B-band decoding rows stay hidden; their bytes still pass
     // through the page.
     for (QWidget* hidden : {static_cast<QWidget*>(ui->checkBox_7), static_cast<QWidget*>(ui->label_16),
@@ -60,120 +197,29 @@ void APRS_FORM::Build_Page()
 
     Set_Line_Edit_Validators();
     Refresh_Symbol_Picture();
-    ui->retranslateUi(this);
     // Columns 1 to 4 take their values from their lists only (the cell combo
     // box): no text editor opens on them.
     m_channels = std::make_unique<Table_Editor>(
         ui->tableWidget, QAbstractItemView::EditKeyPressed,
         QList<int>{Column_Power, Column_Wn, Column_Tone_Type, Column_Tone_Value},
         [this](int row, int column) { return Channel_Cell_List(row, column); });
-    APRS_Table_Init();
+    ui->tableWidget->setRowCount(Channel_Count);
+    ui->tableWidget->setColumnCount(Column_Count);
     m_channels->Reset_Cells();
-    FillComboLists();
-    ui->tableWidget->resizeColumnsToContents();
-}
-
-APRS_FORM::~APRS_FORM() = default;
-
-void APRS_FORM::Bind_Rows()
-{
-    const Byte_Kind<QComboBox> index = Combo_Index_Byte();
-    const Byte_Kind<QCheckBox> on = Switch_Byte();
-    const Byte_Kind<QLineEdit> callsign
-        = Text_Field(Callsign_From_Hex, [](const QString& text, int) { return Callsign_To_Hex(text); });
-    const Byte_Kind<QLineEdit> comment
-        = Text_Field(Comment_From_Hex, [](const QString& text, int) { return Comment_To_Hex(text); });
-    // Position, altitude and path: written back as read until edited.
-    const Byte_Kind<QLineEdit> path = Aprs_Field_Kinds::Path();
-    const Byte_Kind<QLineEdit> altitude = Aprs_Field_Kinds::Altitude(ui->comboBox_14);
-
-    // In the order the decoder shows them: the symbol table (0x07) comes
-    // before the symbol (0x08), since a change of table relabels the symbol
-    // list, and the altitude unit (0xE4) before the altitude.
-    m_rows = {
-        {Own_Callsign, Callsign_Size, callsign, ui->lineEdit_1},
-        {0x06, 1, index, ui->comboBox_1},  // own SSID
-        {0x07, 1, index, ui->comboBox_3},  // symbol table
-        {0x08, 1, index, ui->comboBox_4},  // symbol
-        {0x09, 1, on, ui->checkBox_7},     // A-band decoding (hidden row)
-        {0x0A, 1, on, ui->checkBox_8},     // B-band decoding (hidden row)
-        {0x0B, 1, on, ui->checkBox_9},     // MIC-E
-        {0x0C, 1, on, ui->checkBox_10},    // position
-        {0x0D, 1, on, ui->checkBox_11},    // weather
-        {0x0E, 1, on, ui->checkBox_12},    // object
-        {0x0F, 1, on, ui->checkBox_13},    // item
-        {0x10, 1, on, ui->checkBox_14},    // status
-        {0x11, 1, on, ui->checkBox_15},    // other
-        {0x12, 1, index, ui->comboBox_32}, // pop-up times, same seven kinds
-        {0x13, 1, index, ui->comboBox_33},
-        {0x14, 1, index, ui->comboBox_34},
-        {0x15, 1, index, ui->comboBox_35},
-        {0x16, 1, index, ui->comboBox_36},
-        {0x17, 1, index, ui->comboBox_37},
-        {0x18, 1, index, ui->comboBox_38},
-        {0x19, 1, on, ui->checkBox_39},    // bells, same seven kinds
-        {0x1A, 1, on, ui->checkBox_40},
-        {0x1B, 1, on, ui->checkBox_41},
-        {0x1C, 1, on, ui->checkBox_42},
-        {0x1D, 1, on, ui->checkBox_43},
-        {0x1E, 1, on, ui->checkBox_44},
-        {0x1F, 1, on, ui->checkBox_45},
-        {0x20, 1, on, ui->checkBox_46},    // CRC check
-        {0x27, 1, index, ui->comboBox_5},  // target SSID
-        {0xC8, 1, index, ui->comboBox_31}, // transmit channel
-        {0xC9, 1, index, ui->comboBox_6},  // beacon type
-        {0xCA, 1, index, ui->comboBox_7},  // manual transmit mode
-        {0xCB, 1, index, ui->comboBox_8},  // beacon timer
-        {0xE4, 1, index, ui->comboBox_14}, // altitude unit
-        {0xE5, 1, index, ui->comboBox_9},  // transmit preamble
-        {0xE6, 1, index, ui->comboBox_10}, // transmit end delay
-        {0xE7, 1, on, ui->checkBox_47},    // side tone
-        {0xE8, 1, index, ui->comboBox_11}, // manual transmit interval
-        {0xE9, 1, index, ui->comboBox_15}, // manual transmit band
-        {Target_Callsign, Callsign_Size, callsign, ui->lineEdit_3},
-        {Latitude, Word_Field_Size, Aprs_Field_Kinds::Position(ui->lineEdit_5, ui->comboBox_13), ui->lineEdit_5},
-        {Longitude, Word_Field_Size, Aprs_Field_Kinds::Position(ui->lineEdit_4, ui->comboBox_12), ui->lineEdit_4},
-        {Altitude, Word_Field_Size, altitude, ui->lineEdit_6},
-        {Path_Count, Path_Field_Size, path, ui->lineEdit_23},
-        {Comment, Comment_Size, comment, ui->lineEdit_24},
-    };
 }
 
 // The table keeps its channels: its list cells show their entries in the new
 // language.
 void APRS_FORM::RetranslatePage()
 {
-    ui->retranslateUi(this);
-    APRS_Table_Init();
-    FillComboLists();
-    ui->tableWidget->resizeColumnsToContents();
+    m_frame.Retranslate();
 }
 
 // ---- value lists ------------------------------------------------------------
 
 void APRS_FORM::FillComboLists()
 {
-    WN_StringList = Aprs_Lists::Translated(Aprs_Lists::Wn_Texts);
-    TX_POWER_StringList = Aprs_Lists::Translated(Aprs_Lists::Tx_Power_Texts);
-    TONE_TYPE_StringList = Aprs_Lists::Translated(Aprs_Lists::Tone_Type_Texts);
-    NULL_StringList = Aprs_Lists::Translated(Aprs_Lists::Null_Texts);
-    CTCSS_StringList = Aprs_Lists::Ctcss_Values();
-    DTCSS_StringList = Aprs_Lists::Dcs_Codes();
-    SYMBOL_PRIMARY_StringList = Aprs_Lists::Symbol_Names(false);
-    SYMBOL_ALTERNATE_StringList = Aprs_Lists::Symbol_Names(true);
-    SYMBOL_TABLE_StringList = Aprs_Lists::Translated(Aprs_Lists::Symbol_Table_Texts);
-    SYMBOL_StringList = Aprs_Lists::Symbol_List(SYMBOL_PRIMARY_StringList);
-    MANUAL_INTERVAL_StringList = Aprs_Lists::Translated(Aprs_Lists::Manual_Interval_Texts);
-
-    // The table is filled before the symbols, so the symbol list is the
-    // primary one when it goes into comboBox_4.
-    ui->comboBox_3->clear();
-    ui->comboBox_4->clear();
-    ui->comboBox_11->clear();
-    ui->comboBox_3->insertItems(ui->comboBox_3->count(), SYMBOL_TABLE_StringList);
-    ui->comboBox_4->insertItems(ui->comboBox_4->count(), SYMBOL_StringList);
-    ui->comboBox_11->insertItems(ui->comboBox_11->count(), MANUAL_INTERVAL_StringList);
-
+    m_frame.Fill_Lists();
     m_channels->Show_List_Entries();
 }
 
@@ -210,26 +256,32 @@ void APRS_FORM::on_comboBox_4_currentIndexChanged(int /*index*/)
     Refresh_Symbol_Picture();
 }
 
-// ---- decoder --------------------------------------------------------------------
+// ---- decoder and encoder ------------------------------------------------------------
 
+// Either case of digits may be stored; the page reads and writes the block in
+// upper case, so the empty markers compare in one case.
 void APRS_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
 {
     qDebug() << "APRS_FORM::Set_Windows_Data_From_SP_Read";
     // A cell combo left open would otherwise commit an earlier image's text.
     m_channels->Dismiss_Combo();
+    // The fields first, the symbol table before the symbol and the altitude
+    // unit before the altitude; then the transmit channels.
+    m_frame.Decode(*Read_Wirte_Temp_File);
+}
 
-    // Either case may be stored; the markers below are compared in upper case.
-    const QString Aprs_Settings_String =
-        Read_Wirte_Temp_File->Read_String_From_Ram_File(Block_Addr, Block_Size).toUpper();
-    const QStringView block(Aprs_Settings_String);
+void APRS_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
+{
+    qDebug() << "APRS_FORM::Get_Windows_Data_To_SP_Write";
+    // Without the whole block nothing is written.
+    m_frame.Encode(*Read_Wirte_Temp_File);
+}
 
-    // The rows first: the fields, the symbol table before the symbol and the
-    // altitude unit before the altitude.
-    Show_Rows(m_rows, block);
-
-    // The rows as the cell rules leave them: the frequency normalised, every
-    // list cell on its entry (the tone type before the tone value, whose list
-    // it chooses).
+// The rows as the cell rules leave them: the frequency normalised, every list
+// cell on its entry (the tone type before the tone value, whose list it
+// chooses).
+void APRS_FORM::Show_Channels(QStringView block)
+{
     const Table_Editor::Rewrite rewrite(*m_channels);
     for (int row = 0; row < Channel_Count; ++row) {
         const QStringView record = block.mid(2 * (Channel_Table + Channel_Record_Size * row), 2 * Channel_Record_Size);
@@ -244,26 +296,14 @@ void APRS_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_T
     }
 }
 
-// ---- encoder ----------------------------------------------------------------------
-
-void APRS_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
+void APRS_FORM::Store_Channels(QString& block)
 {
-    qDebug() << "APRS_FORM::Get_Windows_Data_To_SP_Write";
-    QString Aprs_Settings_String = Read_Wirte_Temp_File->Read_String_From_Ram_File(Block_Addr, Block_Size).toUpper();
-    if (Aprs_Settings_String.size() != 2 * Block_Size || !Is_Hex_Text(Aprs_Settings_String))
-        return; // no whole block to patch: write nothing
-    QString& text = Aprs_Settings_String;
-
-    Store_Rows(m_rows, text);
-
     for (int row = 0; row < Channel_Count; ++row) {
         const Channel_Row channel{Cell_Text(row, Column_Freq), m_channels->Cell_Index(row, Column_Power),
                                   m_channels->Cell_Index(row, Column_Wn), m_channels->Cell_Index(row, Column_Tone_Type),
                                   m_channels->Cell_Index(row, Column_Tone_Value)};
-        Replace_Hex_Field(text, Channel_Table + Channel_Record_Size * row, Channel_Record_Size, Channel_Hex(channel));
+        Replace_Hex_Field(block, Channel_Table + Channel_Record_Size * row, Channel_Record_Size, Channel_Hex(channel));
     }
-
-    Read_Wirte_Temp_File->Write_String_To_Ram_File(Block_Addr, text);
 }
 
 // ---- validators ------------------------------------------------------------------------

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "pages/aprs/aprs_codec.h"
-#include "widgets/byte_row.h"
 #include "widgets/page_build.h"
+#include "widgets/page_frame.h"
 
 #include <QStringList>
 #include <QVector>
@@ -12,6 +12,7 @@
 class DATA_FILE_READ_WRITE;
 class QTableWidgetItem;
 class Table_Editor;
+class Ui_APRS_FORM;
 
 namespace Ui {
 class APRS_FORM;
@@ -29,7 +30,9 @@ public:
     // Makes the page's widgets, once; a page made with Page_Build::Later has
     // none before.
     void Build_Page();
-    bool Is_Built() const { return m_built; }
+    bool Is_Built() const { return m_frame.Is_Built(); }
+    // Where the page's bytes lie, from its field map; known before the page is built.
+    static const Field_Layout& Layout();
 
     void Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File);
     void Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File);
@@ -39,6 +42,10 @@ public:
     // start over at the first entry); the table's list cells show their
     // entries in the new lists.
     void FillComboLists();
+    // The page's byte rows: every field of the block but the transmit
+    // channels, in the order the decoder shows them; empty until the page
+    // is built.
+    const QVector<Byte_Row>& Byte_Rows() const { return m_frame.Rows(); }
 
 private slots:
     void on_comboBox_3_currentIndexChanged(int index);
@@ -48,10 +55,15 @@ private slots:
     void on_tableWidget_itemChanged(QTableWidgetItem* item);
 
 private:
-    void Bind_Rows();
+    static const Field_Map<APRS_FORM, Ui_APRS_FORM>& Fields();
+    void Set_Up();
     void Set_Line_Edit_Validators();
     void APRS_Table_Init();
     void Refresh_Symbol_Picture();
+
+    // The transmit channels, inside the block's text.
+    void Show_Channels(QStringView block);
+    void Store_Channels(QString& block);
 
     // Change handling of the table's cells.
     void on_tableWidget_itemChanged_Freq(QTableWidgetItem* item);
@@ -64,12 +76,9 @@ private:
     QStringList Channel_Cell_List(int row, int column) const;
 
     std::unique_ptr<Ui::APRS_FORM> ui;
-    bool m_built = false;
+    Page_Frame m_frame;
     // The transmit-channel table; all but its frequency cells are chosen in a combo box.
     std::unique_ptr<Table_Editor> m_channels;
-    // The page's byte table: every field of the block but the transmit
-    // channels, in the order the decoder shows them.
-    QVector<Byte_Row> m_rows;
 
     QStringList SYMBOL_TABLE_StringList;
     QStringList SYMBOL_StringList;

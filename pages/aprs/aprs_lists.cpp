@@ -1,67 +1,80 @@
 #include "pages/aprs/aprs_lists.h"
 
-#include <QCoreApplication>
+#include "widgets/value_list.h"
 
 namespace Aprs_Lists {
 
-const char* const Tx_Power_Texts[] = {
-    QT_TRANSLATE_NOOP("APRS_FORM", "低功"), QT_TRANSLATE_NOOP("APRS_FORM", "中功"),
-    QT_TRANSLATE_NOOP("APRS_FORM", "高功"), QT_TRANSLATE_NOOP("APRS_FORM", "超高功"), nullptr};
-
-const char* const Wn_Texts[] = {QT_TRANSLATE_NOOP("APRS_FORM", "宽带"), QT_TRANSLATE_NOOP("APRS_FORM", "窄带"),
-                                nullptr};
-
-const char* const Tone_Type_Texts[] = {QT_TRANSLATE_NOOP("APRS_FORM", "无"),
-                                       QT_TRANSLATE_NOOP("APRS_FORM", "模拟亚音"),
-                                       QT_TRANSLATE_NOOP("APRS_FORM", "数字亚音"), nullptr};
-
-const char* const Null_Texts[] = {QT_TRANSLATE_NOOP("APRS_FORM", "无"), nullptr};
-
-const char* const Symbol_Table_Texts[] = {QT_TRANSLATE_NOOP("APRS_FORM", "/:主要"),
-                                          QT_TRANSLATE_NOOP("APRS_FORM", "\\:次要"), nullptr};
-
-const char* const Manual_Interval_Texts[] = {
-    QT_TRANSLATE_NOOP("APRS_FORM", "关闭"), QT_TRANSLATE_NOOP("APRS_FORM", "1S"),
-    QT_TRANSLATE_NOOP("APRS_FORM", "2S"),   QT_TRANSLATE_NOOP("APRS_FORM", "3S"),
-    QT_TRANSLATE_NOOP("APRS_FORM", "4S"),   QT_TRANSLATE_NOOP("APRS_FORM", "5S"),
-    QT_TRANSLATE_NOOP("APRS_FORM", "6S"),   QT_TRANSLATE_NOOP("APRS_FORM", "7S"),
-    QT_TRANSLATE_NOOP("APRS_FORM", "8S"),   QT_TRANSLATE_NOOP("APRS_FORM", "9S"),
-    QT_TRANSLATE_NOOP("APRS_FORM", "10S"),  QT_TRANSLATE_NOOP("APRS_FORM", "12S"),
-    QT_TRANSLATE_NOOP("APRS_FORM", "14S"),  QT_TRANSLATE_NOOP("APRS_FORM", "16S"),
-    QT_TRANSLATE_NOOP("APRS_FORM", "18S"),  QT_TRANSLATE_NOOP("APRS_FORM", "20S"),
-    QT_TRANSLATE_NOOP("APRS_FORM", "22S"),  QT_TRANSLATE_NOOP("APRS_FORM", "24S"),
-    QT_TRANSLATE_NOOP("APRS_FORM", "26S"),  QT_TRANSLATE_NOOP("APRS_FORM", "28S"),
-    QT_TRANSLATE_NOOP("APRS_FORM", "30S"),  QT_TRANSLATE_NOOP("APRS_FORM", "35S"),
-    QT_TRANSLATE_NOOP("APRS_FORM", "40S"),  QT_TRANSLATE_NOOP("APRS_FORM", "45S"),
-    QT_TRANSLATE_NOOP("APRS_FORM", "50S"),  QT_TRANSLATE_NOOP("APRS_FORM", "55S"),
-    QT_TRANSLATE_NOOP("APRS_FORM", "60S"),  QT_TRANSLATE_NOOP("APRS_FORM", "70S"),
-    QT_TRANSLATE_NOOP("APRS_FORM", "80S"),  QT_TRANSLATE_NOOP("APRS_FORM", "90S"),
-    QT_TRANSLATE_NOOP("APRS_FORM", "100S"), QT_TRANSLATE_NOOP("APRS_FORM", "110S"),
-    QT_TRANSLATE_NOOP("APRS_FORM", "120S"), QT_TRANSLATE_NOOP("APRS_FORM", "130S"),
-    QT_TRANSLATE_NOOP("APRS_FORM", "140S"), QT_TRANSLATE_NOOP("APRS_FORM", "150S"),
-    QT_TRANSLATE_NOOP("APRS_FORM", "160S"), QT_TRANSLATE_NOOP("APRS_FORM", "170S"),
-    QT_TRANSLATE_NOOP("APRS_FORM", "180S"), QT_TRANSLATE_NOOP("APRS_FORM", "190S"),
-    QT_TRANSLATE_NOOP("APRS_FORM", "200S"), QT_TRANSLATE_NOOP("APRS_FORM", "210S"),
-    QT_TRANSLATE_NOOP("APRS_FORM", "220S"), QT_TRANSLATE_NOOP("APRS_FORM", "230S"),
-    QT_TRANSLATE_NOOP("APRS_FORM", "240S"), QT_TRANSLATE_NOOP("APRS_FORM", "250S"),
-    QT_TRANSLATE_NOOP("APRS_FORM", "260S"), QT_TRANSLATE_NOOP("APRS_FORM", "270S"),
-    QT_TRANSLATE_NOOP("APRS_FORM", "280S"), QT_TRANSLATE_NOOP("APRS_FORM", "290S"),
-    QT_TRANSLATE_NOOP("APRS_FORM", "300S"), nullptr};
-
-QStringList Translated(const char* const texts[])
+const QList<const char*>& Tx_Power_Texts()
 {
-    QStringList list;
-    for (int i = 0; texts[i]; ++i)
-        list.append(QCoreApplication::translate("APRS_FORM", texts[i]));
-    return list;
+    static const QList<const char*> texts = {
+        QT_TRANSLATE_NOOP("APRS_FORM", "低功"), QT_TRANSLATE_NOOP("APRS_FORM", "中功"),
+        QT_TRANSLATE_NOOP("APRS_FORM", "高功"), QT_TRANSLATE_NOOP("APRS_FORM", "超高功")};
+    return texts;
 }
 
-int Count(const char* const texts[])
+const QList<const char*>& Wn_Texts()
 {
-    int count = 0;
-    while (texts[count])
-        ++count;
-    return count;
+    static const QList<const char*> texts = {QT_TRANSLATE_NOOP("APRS_FORM", "宽带"),
+                                             QT_TRANSLATE_NOOP("APRS_FORM", "窄带")};
+    return texts;
+}
+
+const QList<const char*>& Tone_Type_Texts()
+{
+    static const QList<const char*> texts = {QT_TRANSLATE_NOOP("APRS_FORM", "无"),
+                                             QT_TRANSLATE_NOOP("APRS_FORM", "模拟亚音"),
+                                             QT_TRANSLATE_NOOP("APRS_FORM", "数字亚音")};
+    return texts;
+}
+
+const QList<const char*>& Null_Texts()
+{
+    static const QList<const char*> texts = {QT_TRANSLATE_NOOP("APRS_FORM", "无")};
+    return texts;
+}
+
+const QList<const char*>& Symbol_Table_Texts()
+{
+    static const QList<const char*> texts = {QT_TRANSLATE_NOOP("APRS_FORM", "/:主要"),
+                                             QT_TRANSLATE_NOOP("APRS_FORM", "\\:次要")};
+    return texts;
+}
+
+const QList<const char*>& Manual_Interval_Texts()
+{
+    static const QList<const char*> texts = {
+        QT_TRANSLATE_NOOP("APRS_FORM", "关闭"), QT_TRANSLATE_NOOP("APRS_FORM", "1S"),
+        QT_TRANSLATE_NOOP("APRS_FORM", "2S"), QT_TRANSLATE_NOOP("APRS_FORM", "3S"),
+        QT_TRANSLATE_NOOP("APRS_FORM", "4S"), QT_TRANSLATE_NOOP("APRS_FORM", "5S"),
+        QT_TRANSLATE_NOOP("APRS_FORM", "6S"), QT_TRANSLATE_NOOP("APRS_FORM", "7S"),
+        QT_TRANSLATE_NOOP("APRS_FORM", "8S"), QT_TRANSLATE_NOOP("APRS_FORM", "9S"),
+        QT_TRANSLATE_NOOP("APRS_FORM", "10S"), QT_TRANSLATE_NOOP("APRS_FORM", "12S"),
+        QT_TRANSLATE_NOOP("APRS_FORM", "14S"), QT_TRANSLATE_NOOP("APRS_FORM", "16S"),
+        QT_TRANSLATE_NOOP("APRS_FORM", "18S"), QT_TRANSLATE_NOOP("APRS_FORM", "20S"),
+        QT_TRANSLATE_NOOP("APRS_FORM", "22S"), QT_TRANSLATE_NOOP("APRS_FORM", "24S"),
+        QT_TRANSLATE_NOOP("APRS_FORM", "26S"), QT_TRANSLATE_NOOP("APRS_FORM", "28S"),
+        QT_TRANSLATE_NOOP("APRS_FORM", "30S"), QT_TRANSLATE_NOOP("APRS_FORM", "35S"),
+        QT_TRANSLATE_NOOP("APRS_FORM", "40S"), QT_TRANSLATE_NOOP("APRS_FORM", "45S"),
+        QT_TRANSLATE_NOOP("APRS_FORM", "50S"), QT_TRANSLATE_NOOP("APRS_FORM", "55S"),
+        QT_TRANSLATE_NOOP("APRS_FORM", "60S"), QT_TRANSLATE_NOOP("APRS_FORM", "70S"),
+        QT_TRANSLATE_NOOP("APRS_FORM", "80S"), QT_TRANSLATE_NOOP("APRS_FORM", "90S"),
+        QT_TRANSLATE_NOOP("APRS_FORM", "100S"), QT_TRANSLATE_NOOP("APRS_FORM", "110S"),
+        QT_TRANSLATE_NOOP("APRS_FORM", "120S"), QT_TRANSLATE_NOOP("APRS_FORM", "130S"),
+        QT_TRANSLATE_NOOP("APRS_FORM", "140S"), QT_TRANSLATE_NOOP("APRS_FORM", "150S"),
+        QT_TRANSLATE_NOOP("APRS_FORM", "160S"), QT_TRANSLATE_NOOP("APRS_FORM", "170S"),
+        QT_TRANSLATE_NOOP("APRS_FORM", "180S"), QT_TRANSLATE_NOOP("APRS_FORM", "190S"),
+        QT_TRANSLATE_NOOP("APRS_FORM", "200S"), QT_TRANSLATE_NOOP("APRS_FORM", "210S"),
+        QT_TRANSLATE_NOOP("APRS_FORM", "220S"), QT_TRANSLATE_NOOP("APRS_FORM", "230S"),
+        QT_TRANSLATE_NOOP("APRS_FORM", "240S"), QT_TRANSLATE_NOOP("APRS_FORM", "250S"),
+        QT_TRANSLATE_NOOP("APRS_FORM", "260S"), QT_TRANSLATE_NOOP("APRS_FORM", "270S"),
+        QT_TRANSLATE_NOOP("APRS_FORM", "280S"), QT_TRANSLATE_NOOP("APRS_FORM", "290S"),
+        QT_TRANSLATE_NOOP("APRS_FORM", "300S")};
+    return texts;
+}
+
+QStringList Translated(Source_Texts texts)
+{
+    return Value_List("APRS_FORM", texts).Texts();
 }
 
 const QStringList& Ctcss_Values()

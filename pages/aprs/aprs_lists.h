@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QStringList>
 
 // The value lists of the APRS page. Positions in these lists are what
@@ -7,18 +8,17 @@
 namespace Aprs_Lists {
 
 // Source texts passed through the page's translation (context "APRS_FORM"),
-// in list order; each array ends with a null pointer.
-extern const char* const Tx_Power_Texts[];
-extern const char* const Wn_Texts[];
-extern const char* const Tone_Type_Texts[];
-extern const char* const Null_Texts[];
-extern const char* const Symbol_Table_Texts[];
-extern const char* const Manual_Interval_Texts[];
+// in list order.
+using Source_Texts = const QList<const char*>& (*)();
+const QList<const char*>& Tx_Power_Texts();
+const QList<const char*>& Wn_Texts();
+const QList<const char*>& Tone_Type_Texts();
+const QList<const char*>& Null_Texts();
+const QList<const char*>& Symbol_Table_Texts();
+const QList<const char*>& Manual_Interval_Texts();
 
-// The translations of such an array in the current language.
-QStringList Translated(const char* const texts[]);
-// The number of texts in such an array.
-int Count(const char* const texts[]);
+// The translations of such a list in the current language.
+QStringList Translated(Source_Texts texts);
 
 // Plain texts, the same in every language.
 const QStringList& Ctcss_Values();   // 50 tones, "67.0" to "254.1"

@@ -4,10 +4,10 @@
 
 #include "image/data_file_read_write.h"
 #include "pages/signalling/two_tone_codec.h"
+#include "pages/signalling/two_tone_lists.h"
 #include "widgets/customitemdelegrate.h"
 #include "widgets/table_editor.h"
 
-#include <QComboBox>
 #include <QDebug>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -16,22 +16,6 @@
 namespace {
 
 using namespace Two_Tone_Layout;
-
-// The page's byte table for its settings bytes, in the order the decoder and
-// the encoder walk them; the entries of the two tables travel through the
-// entry functions of two_tone_codec.h.
-QVector<Byte_Row> Setting_Rows(const Ui_TWO_TONE_FORM& ui)
-{
-    const Byte_Kind<QComboBox> index = Combo_Index_Byte();
-    return {
-        {First_Tone_Time_Byte, 1, index, ui.comboBox_1},
-        {Second_Tone_Time_Byte, 1, index, ui.comboBox_2},
-        {Long_Tone_Time_Byte, 1, index, ui.comboBox_3},
-        {Interval_Time_Byte, 1, index, ui.comboBox_4},
-        {Side_Tone_Byte, 1, index, ui.comboBox_6},
-        {Auto_Reset_Time_Byte, 1, index, ui.comboBox_5},
-    };
-}
 
 // Columns of the two tables.
 constexpr int Tone_1_Column = 0;
@@ -62,18 +46,6 @@ const char* const Decode_Row_Labels[] = {
     QT_TRANSLATE_NOOP("TWO_TONE_FORM", "14"), QT_TRANSLATE_NOOP("TWO_TONE_FORM", "15"),
 };
 
-// The automatic reset times, in seconds: from, to, step.
-struct Reset_Time_Steps
-{
-    int From;
-    int To;
-    int Step;
-};
-
-const Reset_Time_Steps Reset_Time_Ranges[] = {
-    {0, 10, 1}, {12, 20, 2}, {25, 50, 5}, {60, 100, 10}, {120, 200, 20}, {225, 300, 25},
-};
-
 const char Header_Style[] =
     "QHeaderView::section{background-color: rgba(0, 0, 0, 150); color: rgb(0, 255, 255);"
     " border: 1px solid rgb(255, 255, 255);}"
@@ -98,9 +70,59 @@ QFont Header_Font()
 
 } // namespace
 
+// The settings in the order the decoder and the encoder walk them; the
+// entries of the two tables travel through the entry functions of
+// two_tone_codec.h.
+const Field_Map<TWO_TONE_FORM, Ui_TWO_TONE_FORM>& TWO_TONE_FORM::Fields()
+{
+    using Map = Field_Map<TWO_TONE_FORM, Ui_TWO_TONE_FORM>;
+    using Ui = Ui_TWO_TONE_FORM;
+    using Page = TWO_TONE_FORM;
+    using Image_Region::Two_Tone_Block_Region;
+    const auto& block = Two_Tone_Block_Region;
+    const char* const context = "TWO_TONE_FORM";
+    static const Map map(
+        {
+            {&Page::DECODE_RESPONSE_StringList, {context, Two_Tone_Lists::Decode_Response}},
+            {&Page::TONE_TIME_StringList, Value_List(Two_Tone_Lists::Tone_Times)},
+            {&Page::INTERVAL_TIME_StringList, Value_List(Two_Tone_Lists::Interval_Times)},
+            {&Page::AUTO_RESET_TIME_StringList, Value_List(Two_Tone_Lists::Auto_Reset_Times)},
+            {&Page::SIDE_TONE_StringList, {context, Two_Tone_Lists::Side_Tone}},
+        },
+        {
+            Map::List_Row(block, First_Tone_Time_Byte, &Ui::comboBox_1, &Page::TONE_TIME_StringList),
+            Map::List_Row(block, Second_Tone_Time_Byte, &Ui::comboBox_2, &Page::TONE_TIME_StringList),
+            Map::List_Row(block, Long_Tone_Time_Byte, &Ui::comboBox_3, &Page::TONE_TIME_StringList),
+            Map::List_Row(block, Interval_Time_Byte, &Ui::comboBox_4, &Page::INTERVAL_TIME_StringList),
+            Map::List_Row(block, Side_Tone_Byte, &Ui::comboBox_6, &Page::SIDE_TONE_StringList),
+            Map::List_Row(block, Auto_Reset_Time_Byte, &Ui::comboBox_5, &Page::AUTO_RESET_TIME_StringList),
+        },
+        {
+            {{{block, Encode_Entry_Addr, Entry_Count * Encode_Entry_Size}},
+             &Page::Show_Encode_Entries,
+             &Page::Store_Encode_Entries,
+             nullptr,
+             nullptr,
+             Map::Shown_In(&Ui::tableWidget)},
+            {{{block, Decode_Entry_Addr, Entry_Count * Decode_Entry_Size}},
+             &Page::Show_Decode_Entries,
+             &Page::Store_Decode_Entries,
+             nullptr,
+             nullptr,
+             Map::Shown_In(&Ui::tableWidget_2)},
+        });
+    return map;
+}
+
+const Field_Layout& TWO_TONE_FORM::Layout()
+{
+    return Fields().Layout();
+}
+
 TWO_TONE_FORM::TWO_TONE_FORM(QWidget* parent, Page_Build build)
     : QWidget(parent)
     , ui(std::make_unique<Ui::TWO_TONE_FORM>())
+    , m_frame(this, *ui, Fields())
 {
     if (build == Page_Build::Now)
         Build_Page();
@@ -108,25 +130,24 @@ TWO_TONE_FORM::TWO_TONE_FORM(QWidget* parent, Page_Build build)
 
 void TWO_TONE_FORM::Build_Page()
 {
-    if (m_built)
-        return;
-    m_built = true;
-    ui->setupUi(this);
+    // The tables' headers follow the form's texts; the response cells, the lists.
+    m_frame.Build([this] { Set_Up(); }, [this] { Two_Tone_Table_Init(); },
+                  [this] { m_decodeTable->Show_List_Entries(); });
+}
+
+TWO_TONE_FORM::~TWO_TONE_FORM() = default;
+
+void TWO_TONE_FORM::Set_Up()
+{
     m_encodeTable = std::make_unique<Table_Editor>(ui->tableWidget, QAbstractItemView::AnyKeyPressed);
     // Response cells take no typed text: the response is chosen in its combo box only.
     m_decodeTable = std::make_unique<Table_Editor>(ui->tableWidget_2, QAbstractItemView::AnyKeyPressed,
                                                    QList<int>{Response_Column},
                                                    [this](int, int) { return DECODE_RESPONSE_StringList; });
-    m_settingRows = Setting_Rows(*ui);
-    ui->retranslateUi(this);
-    Two_Tone_Table_Init();
     m_encodeTable->Reset_Cells();
     m_decodeTable->Reset_Cells();
-    FillComboLists();
     Set_Line_Edit_Validators();
 }
-
-TWO_TONE_FORM::~TWO_TONE_FORM() = default;
 
 // ---- decode and encode -------------------------------------------------------
 
@@ -135,32 +156,44 @@ void TWO_TONE_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wir
     qDebug() << "TWO_TONE_FORM::Set_Windows_Data_From_SP_Read";
     if (!Read_Wirte_Temp_File)
         return;
-    const QString region = Read_Wirte_Temp_File->Read_String_From_Ram_File(Block_Addr, Block_Size);
-
     m_decodeTable->Dismiss_Combo();
-    Show_Rows(m_settingRows, region);
+    m_frame.Decode(*Read_Wirte_Temp_File);
+}
 
-    // Nothing of the previous image may survive in a cell this decode does
-    // not write (an invalid tone 2). The texts read are those the cell rules
-    // keep; a response beyond the list shows the first, as the row check
-    // gives it.
+void TWO_TONE_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
+{
+    qDebug() << "TWO_TONE_FORM::Get_Windows_Data_To_SP_Write";
+    if (!Read_Wirte_Temp_File)
+        return;
+    // The image lacks the whole block: nothing is written.
+    m_frame.Encode(*Read_Wirte_Temp_File);
+}
+
+// Nothing of the previous image may survive in a cell this decode does not
+// write (an invalid tone 2). The texts read are those the cell rules keep.
+void TWO_TONE_FORM::Show_Encode_Entries(QStringView block)
+{
     Table_Editor& encode = *m_encodeTable;
-    const Table_Editor::Rewrite encodeRewrite(encode);
+    const Table_Editor::Rewrite rewrite(encode);
     encode.Clear_Cells();
     for (int row = 0; row < Entry_Count; ++row) {
-        const Two_Tone_Entry entry = Read_Encode_Entry(region, row);
+        const Two_Tone_Entry entry = Read_Encode_Entry(block, row);
         if (!entry.In_Use)
             continue;
         encode.Set_Cell_Text(row, Tone_1_Column, entry.Tone_1);
         encode.Set_Cell_Text(row, Tone_2_Column, entry.Tone_2);
         encode.Set_Cell_Text(row, Encode_Name_Column, entry.Name);
     }
+}
 
+// The same; a response beyond the list shows the first, as the row check gives it.
+void TWO_TONE_FORM::Show_Decode_Entries(QStringView block)
+{
     Table_Editor& decode = *m_decodeTable;
-    const Table_Editor::Rewrite decodeRewrite(decode);
+    const Table_Editor::Rewrite rewrite(decode);
     decode.Clear_Cells();
     for (int row = 0; row < Entry_Count; ++row) {
-        const Two_Tone_Entry entry = Read_Decode_Entry(region, row);
+        const Two_Tone_Entry entry = Read_Decode_Entry(block, row);
         if (!entry.In_Use)
             continue;
         decode.Set_Cell_Text(row, Tone_1_Column, entry.Tone_1);
@@ -171,28 +204,19 @@ void TWO_TONE_FORM::Set_Windows_Data_From_SP_Read(DATA_FILE_READ_WRITE* Read_Wir
     }
 }
 
-void TWO_TONE_FORM::Get_Windows_Data_To_SP_Write(DATA_FILE_READ_WRITE* Read_Wirte_Temp_File)
+void TWO_TONE_FORM::Store_Encode_Entries(QString& block)
 {
-    qDebug() << "TWO_TONE_FORM::Get_Windows_Data_To_SP_Write";
-    if (!Read_Wirte_Temp_File)
-        return;
-    QString region = Read_Wirte_Temp_File->Read_String_From_Ram_File(Block_Addr, Block_Size);
-    if (region.size() != 2 * Block_Size)
-        return; // the image lacks the block: write nothing
-
-    Store_Rows(m_settingRows, region);
-
     for (int row = 0; row < Entry_Count; ++row)
-        Put_Encode_Entry(region, row, Row_Cells(*m_encodeTable, row));
+        Put_Encode_Entry(block, row, Row_Cells(*m_encodeTable, row));
+}
 
+void TWO_TONE_FORM::Store_Decode_Entries(QString& block)
+{
     for (int row = 0; row < Entry_Count; ++row) {
         // A response that shows no entry is stored as the first ("none").
         const int response = qMax(0, m_decodeTable->Cell_Index(row, Response_Column));
-        Put_Decode_Entry(region, row, Row_Cells(*m_decodeTable, row), response);
+        Put_Decode_Entry(block, row, Row_Cells(*m_decodeTable, row), response);
     }
-
-    region = region.toUpper();
-    Read_Wirte_Temp_File->Write_String_To_Ram_File(Block_Addr, region);
 }
 
 // ---- language and set-up -----------------------------------------------------
@@ -204,43 +228,12 @@ void TWO_TONE_FORM::RetranslatePage()
     // An open response combo box holds texts of the old language: drop it
     // without taking its text anywhere.
     m_decodeTable->Dismiss_Combo();
-    ui->retranslateUi(this);
-    Two_Tone_Table_Init();
-    FillComboLists();
+    m_frame.Retranslate();
 }
 
 void TWO_TONE_FORM::FillComboLists()
 {
-    DECODE_RESPONSE_StringList.clear();
-    DECODE_RESPONSE_StringList << tr("无") << tr("提示音") << tr("提示音并回复");
-
-    TONE_TIME_StringList.clear();
-    for (int tenths = 5; tenths <= 100; ++tenths)
-        TONE_TIME_StringList << QStringLiteral("%1.%2S").arg(tenths / 10).arg(tenths % 10);
-    for (QComboBox* combo : {ui->comboBox_1, ui->comboBox_2, ui->comboBox_3}) {
-        combo->clear();
-        combo->insertItems(combo->count(), TONE_TIME_StringList);
-    }
-
-    INTERVAL_TIME_StringList.clear();
-    for (int tenths = 0; tenths <= 20; ++tenths)
-        INTERVAL_TIME_StringList << QStringLiteral("%1.%2S").arg(tenths / 10).arg(tenths % 10);
-    ui->comboBox_4->clear();
-    ui->comboBox_4->insertItems(ui->comboBox_4->count(), INTERVAL_TIME_StringList);
-
-    AUTO_RESET_TIME_StringList.clear();
-    for (const Reset_Time_Steps& steps : Reset_Time_Ranges) {
-        for (int seconds = steps.From; seconds <= steps.To; seconds += steps.Step)
-            AUTO_RESET_TIME_StringList << QStringLiteral("%1S").arg(seconds);
-    }
-    ui->comboBox_5->clear();
-    ui->comboBox_5->insertItems(ui->comboBox_5->count(), AUTO_RESET_TIME_StringList);
-
-    SIDE_TONE_StringList.clear();
-    SIDE_TONE_StringList << tr("关闭") << tr("打开");
-    ui->comboBox_6->clear();
-    ui->comboBox_6->insertItems(ui->comboBox_6->count(), SIDE_TONE_StringList);
-
+    m_frame.Fill_Lists();
     m_decodeTable->Show_List_Entries();
 }
 

@@ -7,12 +7,14 @@
 
 #include "image/hex_text.h"
 #include "image/image_regions.h"
+#include "pages/aprs/aprs_form.h"
 #include "pages/fm/fm_radio_form.h"
 #include "pages/settings/bluetooth_form.h"
 #include "pages/settings/shortcuts_setting_form.h"
 #include "pages/settings/sounds_setting_form.h"
 #include "pages/signalling/dtmf_form.h"
 #include "pages/signalling/five_tone_form.h"
+#include "pages/signalling/two_tone_form.h"
 #include "support/test_image.h"
 
 #include <QCheckBox>
@@ -70,6 +72,12 @@ const QVector<Page_Case>& Pages()
                         {{0x008, 0x009}, {0x00D, 0x013}, {0x01B, 0x01D}, {0x021, 0x027}, {0x1A8, 0x1C1},
                          {0x34A, 0x383}, {0x3CC, 0x3FF}}),
         Case<FIVE_TONE_FORM>("FIVE_TONE_FORM", 14 + 16 * 3 + 8 * 4 + 16 * 2, 2048 - 683, {}, true),
+        // Callsigns, symbol, filters, channel records; transmit timing, position,
+        // altitude; path; comment.
+        Case<APRS_FORM>("APRS_FORM", 45, 0x78 + 0x22 + 0x39 + 0x40,
+                        {{0x078, 0x0C7}, {0x0EA, 0x0FE}, {0x138, 0x1FF}, {0x240, 0x3FF}}),
+        // Six settings, 16 encode entries of 12 bytes, 16 decode entries of 14.
+        Case<TWO_TONE_FORM>("TWO_TONE_FORM", 6, 6 + 16 * 12 + 16 * 14, {{0x006, 0x009}, {0x0CA, 0x0FF}, {0x1E0, 0x1FF}}),
     };
     return pages;
 }

@@ -20,10 +20,8 @@ struct Owned_Page
 };
 
 // A page registers its ranges with a static object in its owned_*.cpp, from
-// its field map where it has one:
+// its field map:
 //   static const Owned_Registrar registrar("DTMF_FORM", Ranges_Of(DTMF_FORM::Layout().Owned()));
-// or written out:
-//   static const Owned_Registrar registrar("APRS_FORM", {{0x15500, 0x78}, ...});
 struct Owned_Registrar
 {
     Owned_Registrar(const QString& page, const QVector<Owned_Range>& ranges);
