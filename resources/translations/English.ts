@@ -115,7 +115,7 @@
     <name>MainWindow</name>
     <message>
         <location filename="../../forms/mainwindow.ui" line="14"/>
-        <location filename="../../app/mainwindow.cpp" line="320"/>
+        <location filename="../../app/mainwindow.cpp" line="313"/>
         <source>KESTREL 写频软件</source>
         <translation>KESTREL Programming Software</translation>
     </message>
@@ -165,48 +165,48 @@
         <translation>English</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="128"/>
+        <location filename="../../app/mainwindow.cpp" line="121"/>
         <source>音频设置</source>
         <translation>Audio Settings</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="129"/>
+        <location filename="../../app/mainwindow.cpp" line="122"/>
         <source>按键设置</source>
         <translation>Key Settings</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="135"/>
+        <location filename="../../app/mainwindow.cpp" line="128"/>
         <source>蓝牙设置</source>
         <translation>Bluetooth Settings</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="131"/>
+        <location filename="../../app/mainwindow.cpp" line="124"/>
         <source>APRS设置</source>
         <translation>APRS Settings</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="132"/>
+        <location filename="../../app/mainwindow.cpp" line="125"/>
         <source>DTMF设置</source>
         <translation>DTMF Settings</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="133"/>
+        <location filename="../../app/mainwindow.cpp" line="126"/>
         <source>2-TONE设置</source>
         <translation>2-Tone Settings</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="134"/>
+        <location filename="../../app/mainwindow.cpp" line="127"/>
         <source>5-TONE设置</source>
         <translation>5-Tone Settings</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="130"/>
+        <location filename="../../app/mainwindow.cpp" line="123"/>
         <source>收音机设置</source>
         <translation>FM Radio Settings</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="227"/>
-        <location filename="../../app/mainwindow.cpp" line="229"/>
+        <location filename="../../app/mainwindow.cpp" line="220"/>
+        <location filename="../../app/mainwindow.cpp" line="222"/>
         <source>提示</source>
         <translation>Information</translation>
     </message>
@@ -258,14 +258,14 @@
         <translation>Open</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="427"/>
+        <location filename="../../app/mainwindow.cpp" line="420"/>
         <source>文件 %1 中没有以下页面的数据，这些页面已清空并停用：
 %2</source>
         <translation>The file %1 holds no data for these pages; they are cleared and disabled:
 %2</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="464"/>
+        <location filename="../../app/mainwindow.cpp" line="457"/>
         <source>此文件中没有本页的数据。</source>
         <translation>This file holds no data for this page.</translation>
     </message>

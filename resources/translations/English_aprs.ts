@@ -113,7 +113,7 @@
         <location filename="../../forms/aprs_form.ui" line="3767"/>
         <location filename="../../forms/aprs_form.ui" line="5094"/>
         <location filename="../../forms/aprs_form.ui" line="5415"/>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="24"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="46"/>
         <source>关闭</source>
         <translation>Off</translation>
     </message>
@@ -324,333 +324,333 @@
         <translation>▼『Transmit Channels』</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_form.cpp" line="314"/>
+        <location filename="../../pages/aprs/aprs_form.cpp" line="366"/>
         <source>发码频率[MHz]</source>
         <translation>TX Freq [MHz]</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_form.cpp" line="314"/>
+        <location filename="../../pages/aprs/aprs_form.cpp" line="366"/>
         <source>发码功率</source>
         <translation>TX Power</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_form.cpp" line="314"/>
+        <location filename="../../pages/aprs/aprs_form.cpp" line="366"/>
         <source>宽窄带</source>
         <translation>Bandwidth</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_form.cpp" line="314"/>
+        <location filename="../../pages/aprs/aprs_form.cpp" line="366"/>
         <source>亚音类型</source>
         <translation>Tone Type</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_form.cpp" line="314"/>
+        <location filename="../../pages/aprs/aprs_form.cpp" line="366"/>
         <source>亚音数值</source>
         <translation>Tone Value</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="8"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="10"/>
         <source>低功</source>
         <translation>Low</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="8"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="10"/>
         <source>中功</source>
         <translation>Mid</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="9"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="11"/>
         <source>高功</source>
         <translation>High</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="9"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="11"/>
         <source>超高功</source>
         <translation>Super High</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="11"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="17"/>
         <source>宽带</source>
         <translation>Wide</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="11"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="18"/>
         <source>窄带</source>
         <translation>Narrow</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="14"/>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="18"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="24"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="32"/>
         <source>无</source>
         <translation>None</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="15"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="25"/>
         <source>模拟亚音</source>
         <translation>CTCSS</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="16"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="26"/>
         <source>数字亚音</source>
         <translation>DCS</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="20"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="38"/>
         <source>/:主要</source>
         <translation>/:Primary</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="21"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="39"/>
         <source>\:次要</source>
         <translation>\:Alternate</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="24"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="46"/>
         <source>1S</source>
         <translation>1S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="25"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="47"/>
         <source>2S</source>
         <translation>2S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="25"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="47"/>
         <source>3S</source>
         <translation>3S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="26"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="48"/>
         <source>4S</source>
         <translation>4S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="26"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="48"/>
         <source>5S</source>
         <translation>5S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="27"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="49"/>
         <source>6S</source>
         <translation>6S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="27"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="49"/>
         <source>7S</source>
         <translation>7S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="28"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="50"/>
         <source>8S</source>
         <translation>8S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="28"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="50"/>
         <source>9S</source>
         <translation>9S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="29"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="51"/>
         <source>10S</source>
         <translation>10S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="29"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="51"/>
         <source>12S</source>
         <translation>12S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="30"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="52"/>
         <source>14S</source>
         <translation>14S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="30"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="52"/>
         <source>16S</source>
         <translation>16S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="31"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="53"/>
         <source>18S</source>
         <translation>18S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="31"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="53"/>
         <source>20S</source>
         <translation>20S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="32"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="54"/>
         <source>22S</source>
         <translation>22S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="32"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="54"/>
         <source>24S</source>
         <translation>24S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="33"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="55"/>
         <source>26S</source>
         <translation>26S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="33"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="55"/>
         <source>28S</source>
         <translation>28S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="34"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="56"/>
         <source>30S</source>
         <translation>30S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="34"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="56"/>
         <source>35S</source>
         <translation>35S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="35"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="57"/>
         <source>40S</source>
         <translation>40S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="35"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="57"/>
         <source>45S</source>
         <translation>45S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="36"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="58"/>
         <source>50S</source>
         <translation>50S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="36"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="58"/>
         <source>55S</source>
         <translation>55S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="37"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="59"/>
         <source>60S</source>
         <translation>60S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="37"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="59"/>
         <source>70S</source>
         <translation>70S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="38"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="60"/>
         <source>80S</source>
         <translation>80S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="38"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="60"/>
         <source>90S</source>
         <translation>90S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="39"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="61"/>
         <source>100S</source>
         <translation>100S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="39"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="61"/>
         <source>110S</source>
         <translation>110S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="40"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="62"/>
         <source>120S</source>
         <translation>120S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="40"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="62"/>
         <source>130S</source>
         <translation>130S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="41"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="63"/>
         <source>140S</source>
         <translation>140S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="41"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="63"/>
         <source>150S</source>
         <translation>150S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="42"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="64"/>
         <source>160S</source>
         <translation>160S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="42"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="64"/>
         <source>170S</source>
         <translation>170S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="43"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="65"/>
         <source>180S</source>
         <translation>180S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="43"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="65"/>
         <source>190S</source>
         <translation>190S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="44"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="66"/>
         <source>200S</source>
         <translation>200S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="44"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="66"/>
         <source>210S</source>
         <translation>210S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="45"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="67"/>
         <source>220S</source>
         <translation>220S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="45"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="67"/>
         <source>230S</source>
         <translation>230S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="46"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="68"/>
         <source>240S</source>
         <translation>240S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="46"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="68"/>
         <source>250S</source>
         <translation>250S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="47"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="69"/>
         <source>260S</source>
         <translation>260S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="47"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="69"/>
         <source>270S</source>
         <translation>270S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="48"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="70"/>
         <source>280S</source>
         <translation>280S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="48"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="70"/>
         <source>290S</source>
         <translation>290S</translation>
     </message>
     <message>
-        <location filename="../../pages/aprs/aprs_lists.cpp" line="49"/>
+        <location filename="../../pages/aprs/aprs_lists.cpp" line="71"/>
         <source>300S</source>
         <translation>300S</translation>
     </message>
