@@ -169,10 +169,30 @@ void Table_Editor::Write_Text(QTableWidgetItem* item, const QString& text)
     m_textChanged = true;
 }
 
+int Table_Editor::Stored_Index(int row, int column) const
+{
+    const int index = Cell_Index(row, column);
+    const QTableWidgetItem* item = m_table->item(row, column);
+    if (index >= 0 || !item || !item->text().isEmpty())
+        return index;
+    bool ok = false;
+    const int read = item->data(Read_Role).toInt(&ok);
+    return ok ? read : -1;
+}
+
 void Table_Editor::Write_Index(QTableWidgetItem* item, int index)
 {
     const Own_Writes own(*this);
     item->setData(Index_Role, index);
+}
+
+void Table_Editor::Write_Read(QTableWidgetItem* item, int read)
+{
+    const QVariant value = read >= 0 ? QVariant(read) : QVariant();
+    if (item->data(Read_Role) == value)
+        return;
+    const Own_Writes own(*this);
+    item->setData(Read_Role, value);
 }
 
 void Table_Editor::Set_Cell_Text(int row, int column, const QString& text)
@@ -181,8 +201,10 @@ void Table_Editor::Set_Cell_Text(int row, int column, const QString& text)
     if (!item)
         return;
     Write_Text(item, text);
-    if (Is_List_Column(column))
+    if (Is_List_Column(column)) {
+        Write_Read(item, -1);
         Match_Index(row, column);
+    }
 }
 
 void Table_Editor::Set_List_Cell(int row, int column, int index)
@@ -191,10 +213,12 @@ void Table_Editor::Set_List_Cell(int row, int column, int index)
     if (!item)
         return;
     const QStringList entries = index >= 0 ? List_Of(row, column) : QStringList();
-    if (index >= entries.size())
+    const int beyond = index >= entries.size() ? index : -1;
+    if (beyond >= 0)
         index = -1;
     Write_Text(item, index >= 0 ? entries.at(index) : QString());
     Write_Index(item, index);
+    Write_Read(item, beyond);
 }
 
 void Table_Editor::Match_Index(int row, int column)
@@ -204,6 +228,8 @@ void Table_Editor::Match_Index(int row, int column)
         return;
     const QString text = item->text();
     Write_Index(item, text.isEmpty() ? -1 : int(List_Of(row, column).indexOf(text)));
+    if (!text.isEmpty())
+        Write_Read(item, -1);
 }
 
 void Table_Editor::Show_List_Entries()
@@ -310,6 +336,11 @@ void Table_Editor::Commit_Combo()
 
     const Frozen_Headers frozen(m_table);
     m_table->removeCellWidget(row, column); // the table deletes it later
+    if (text.isEmpty() && Cell_Text(row, column).isEmpty()) {
+        // Nothing chosen for a cell that shows nothing: it stays, with what it keeps.
+        m_table->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     QTableWidgetItem* item = New_Cell(column, text);
     item->setBackground(Current_Row_Colour);
     m_table->setItem(row, column, item); // the cell rules see the new text

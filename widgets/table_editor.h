@@ -31,7 +31,10 @@ bool Commit_Cell_Editor(QLineEdit* editor);
 // cell's list (Index_Role; -1 for an empty cell or a text the list does not
 // hold). A text that comes from outside (typed, chosen, or set on the item)
 // is matched to its position before the cell rule runs; when the lists change
-// language, the texts are written again from the positions.
+// language, the texts are written again from the positions. A cell the page
+// set to a position its list does not hold shows nothing and keeps that
+// position (Read_Role) until it shows a text, so that what was read can be
+// stored again unchanged.
 //
 // Text cells open a line editor on a double click or on the page's key
 // trigger. List cells never take typed text: a double click shows their combo
@@ -51,6 +54,7 @@ public:
     using Cell_List = std::function<QStringList(int row, int column)>;
 
     static constexpr int Index_Role = Qt::UserRole;
+    static constexpr int Read_Role = Qt::UserRole + 1;
 
     Table_Editor(QTableWidget* table, QAbstractItemView::EditTrigger keyTrigger, QList<int> listColumns = {},
                  Cell_List cellList = {});
@@ -95,12 +99,16 @@ public:
     QString Cell_Text(int row, int column) const;
     // A list cell's position in its list; -1 when empty or not in the list.
     int Cell_Index(int row, int column) const;
+    // The position a list cell stands for: its entry's, or while it shows
+    // nothing, the one it was set to beyond its list; -1 if neither.
+    int Stored_Index(int row, int column) const;
     // A missing cell is made; a list cell takes the text's position in its list.
     void Set_Cell_Text(int row, int column, const QString& text);
-    // A list cell shows entry `index` of its list; -1 empties it.
+    // A list cell shows entry `index` of its list; -1 empties it. An index
+    // beyond the list shows nothing, and the cell keeps it.
     void Set_List_Cell(int row, int column, int index);
     // A list cell takes its text's position in its list anew (after the list
-    // it offers has changed).
+    // it offers has changed); a cell that shows a text keeps no other.
     void Match_Index(int row, int column);
     // Every list cell shows its entry in its list as the list stands now
     // (after a change of language); a cell that shows no entry keeps its
@@ -120,9 +128,10 @@ public:
 
     // Shows a combo box of `items` over a list cell, on the cell's entry (one
     // already open is committed first). Choosing an entry, or leaving the
-    // cell, takes the shown entry into the cell; closing its list without a
-    // choice takes the combo box away and leaves the cell as it was. Like every combo box, it
-    // takes the wheel only with the focus (Wheel_Guard).
+    // cell, takes the shown entry into the cell (a cell that shows nothing
+    // stays as it is while none is shown); closing its list without a choice
+    // takes the combo box away and leaves the cell as it was. Like every
+    // combo box, it takes the wheel only with the focus (Wheel_Guard).
     void Open_Combo(int row, int column, const QStringList& items);
     bool Combo_Open() const { return m_comboRow >= 0; }
     // Takes an open combo box's text into its cell, through the cell rules.
@@ -148,6 +157,8 @@ private:
     QTableWidgetItem* Cell(int row, int column);
     void Write_Text(QTableWidgetItem* item, const QString& text);
     void Write_Index(QTableWidgetItem* item, int index);
+    // The position beyond its list a cell keeps; -1 keeps none.
+    void Write_Read(QTableWidgetItem* item, int read);
 
     bool Row_In_Use(int row) const;
     bool Combo_Open_At(int row, int column) const;

@@ -1,7 +1,6 @@
 #include "pages/aprs/aprs_codec.h"
 
 #include "image/hex_text.h"
-#include "pages/aprs/aprs_lists.h"
 
 #include <QByteArray>
 
@@ -56,12 +55,6 @@ qint64 Truncate_To_Int32(double value)
 QString Tenths_Text(qint64 tenths)
 {
     return QString::number(tenths / 10) + QLatin1Char('.') + QString::number(tenths % 10);
-}
-
-// `index` when it is a position in a list of `count` entries, else the first.
-int Index_Or_First(int index, qsizetype count)
-{
-    return index >= 0 && index < count ? index : 0;
 }
 
 } // namespace
@@ -336,18 +329,19 @@ Channel_Row Channel_From_Hex(QStringView hex)
         hz = 0;
     Channel_Row row;
     row.Freq = Frequency_Text_From_Hz(hz);
-    row.Wn = Index_Or_First(Hex_Byte_Or_Zero(hex, 2 * 5), Aprs_Lists::Wn_Texts().size());
-    row.Power = Index_Or_First(Hex_Byte_Or_Zero(hex, 2 * 6), Aprs_Lists::Tx_Power_Texts().size());
-    row.Tone_Type = Index_Or_First(Hex_Byte_Or_Zero(hex, 2 * 7), Aprs_Lists::Tone_Type_Texts().size());
+    row.Wn = Hex_Byte_Or_Zero(hex, 2 * 5);
+    row.Power = Hex_Byte_Or_Zero(hex, 2 * 6);
+    row.Tone_Type = Hex_Byte_Or_Zero(hex, 2 * 7);
     switch (row.Tone_Type) {
-    case Tone_Ctcss: row.Tone_Value = Index_Or_First(Hex_Byte_Or_Zero(hex, 2 * 8), Aprs_Lists::Ctcss_Values().size()); break;
-    case Tone_Dcs: row.Tone_Value = Index_Or_First(Hex_Byte_Or_Zero(hex, 2 * 9), Aprs_Lists::Dcs_Codes().size()); break;
-    default: row.Tone_Value = 0; break;
+    case Tone_None: row.Tone_Value = 0; break;
+    case Tone_Ctcss: row.Tone_Value = Hex_Byte_Or_Zero(hex, 2 * 8); break;
+    case Tone_Dcs: row.Tone_Value = Hex_Byte_Or_Zero(hex, 2 * 9); break;
+    default: row.Tone_Value = -1; break;
     }
     return row;
 }
 
-QString Channel_Hex(const Channel_Row& row)
+QString Channel_Hex(const Channel_Row& row, QStringView stored)
 {
     if (row.Freq.isEmpty())
         return Repeat_Byte("FF", Channel_Record_Size);
@@ -356,14 +350,20 @@ QString Channel_Hex(const Channel_Row& row)
     qint32 hz = QString(row.Freq).remove(QLatin1Char('.')).toInt(&ok, 10);
     if (!ok)
         hz = 0;
-    const int wn = row.Wn == 1 ? 1 : 0;
+    const int wn = qMax(0, row.Wn);
     const int power = row.Power < 0 ? Default_Tx_Power : row.Power;
     const int value = qMax(0, row.Tone_Value);
     QString tone;
     switch (row.Tone_Type) {
+    case -1:
+    case Tone_None: tone = QStringLiteral("000000"); break;
     case Tone_Ctcss: tone = Byte_To_Hex(Tone_Ctcss) + Byte_To_Hex(value) + Byte_To_Hex(0); break;
     case Tone_Dcs: tone = Byte_To_Hex(Tone_Dcs) + Byte_To_Hex(0) + Byte_To_Hex(value); break;
-    default: tone = QStringLiteral("000000"); break;
+    default: {
+        const QStringView bytes = stored.mid(2 * 8, 4);
+        tone = Byte_To_Hex(row.Tone_Type) + (bytes.size() == 4 ? bytes.toString() : QStringLiteral("0000"));
+        break;
+    }
     }
     return Be_To_Hex(quint32(hz), 4) + QStringLiteral("FF") + Byte_To_Hex(wn) + Byte_To_Hex(power) + tone;
 }

@@ -147,7 +147,8 @@ enum Tone_Kind { Tone_None, Tone_Ctcss, Tone_Dcs };
 constexpr int Default_Tx_Power = 2;
 
 // A transmit-channel row: the frequency text ("" for an empty channel) and
-// the position of each list cell's entry in its list (-1: none).
+// the position of each list cell's entry in its list (-1: none). A position
+// beyond its list is a byte the list has no entry for, kept as read.
 struct Channel_Row
 {
     QString Freq;
@@ -158,12 +159,14 @@ struct Channel_Row
 };
 
 // The row of a 10-byte record (20 hex digits, upper case); every cell empty
-// for an empty channel (frequency FF FF FF FF). A byte beyond its list shows
-// the list's first entry. The frequency text is as stored; the page
-// normalises it.
+// for an empty channel (frequency FF FF FF FF). Each list byte is read as it
+// stands, beyond its list or not; the tone value of a tone type beyond its
+// list is none (-1). The frequency text is as stored; the page normalises it.
 Channel_Row Channel_From_Hex(QStringView hex);
 // The record of a row. A cell that shows no entry stores: the default power,
-// wide band, no tone; a tone value the first of its list.
-QString Channel_Hex(const Channel_Row& row);
+// wide band, no tone; a tone value the first of its list. A position beyond
+// its list goes back as it is; a tone type beyond its list keeps both tone
+// bytes as `stored` (the record as the block holds it) has them.
+QString Channel_Hex(const Channel_Row& row, QStringView stored);
 
 } // namespace Aprs_Codec

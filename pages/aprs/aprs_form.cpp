@@ -296,13 +296,18 @@ void APRS_FORM::Show_Channels(QStringView block)
     }
 }
 
+// A list cell that shows nothing for a byte beyond its list, and has not been
+// chosen since, stores that byte again.
 void APRS_FORM::Store_Channels(QString& block)
 {
+    const Table_Editor& cells = *m_channels;
     for (int row = 0; row < Channel_Count; ++row) {
-        const Channel_Row channel{Cell_Text(row, Column_Freq), m_channels->Cell_Index(row, Column_Power),
-                                  m_channels->Cell_Index(row, Column_Wn), m_channels->Cell_Index(row, Column_Tone_Type),
-                                  m_channels->Cell_Index(row, Column_Tone_Value)};
-        Replace_Hex_Field(block, Channel_Table + Channel_Record_Size * row, Channel_Record_Size, Channel_Hex(channel));
+        const int offset = Channel_Table + Channel_Record_Size * row;
+        const Channel_Row channel{Cell_Text(row, Column_Freq), cells.Stored_Index(row, Column_Power),
+                                  cells.Stored_Index(row, Column_Wn), cells.Stored_Index(row, Column_Tone_Type),
+                                  cells.Stored_Index(row, Column_Tone_Value)};
+        const QString record = Channel_Hex(channel, QStringView(block).mid(2 * offset, 2 * Channel_Record_Size));
+        Replace_Hex_Field(block, offset, Channel_Record_Size, record);
     }
 }
 

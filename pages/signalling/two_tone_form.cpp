@@ -186,7 +186,7 @@ void TWO_TONE_FORM::Show_Encode_Entries(QStringView block)
     }
 }
 
-// The same; a response beyond the list shows the first, as the row check gives it.
+// The same; a response beyond the list shows nothing.
 void TWO_TONE_FORM::Show_Decode_Entries(QStringView block)
 {
     Table_Editor& decode = *m_decodeTable;
@@ -198,8 +198,7 @@ void TWO_TONE_FORM::Show_Decode_Entries(QStringView block)
             continue;
         decode.Set_Cell_Text(row, Tone_1_Column, entry.Tone_1);
         decode.Set_Cell_Text(row, Tone_2_Column, entry.Tone_2);
-        decode.Set_List_Cell(row, Response_Column,
-                             entry.Response_Byte < DECODE_RESPONSE_StringList.size() ? entry.Response_Byte : 0);
+        decode.Set_List_Cell(row, Response_Column, entry.Response_Byte);
         decode.Set_Cell_Text(row, Decode_Name_Column, entry.Name);
     }
 }
@@ -213,8 +212,9 @@ void TWO_TONE_FORM::Store_Encode_Entries(QString& block)
 void TWO_TONE_FORM::Store_Decode_Entries(QString& block)
 {
     for (int row = 0; row < Entry_Count; ++row) {
-        // A response that shows no entry is stored as the first ("none").
-        const int response = qMax(0, m_decodeTable->Cell_Index(row, Response_Column));
+        // A response beyond the list, not chosen since, goes back as read;
+        // any other that shows no entry is stored as the first ("none").
+        const int response = qMax(0, m_decodeTable->Stored_Index(row, Response_Column));
         Put_Decode_Entry(block, row, Row_Cells(*m_decodeTable, row), response);
     }
 }

@@ -345,10 +345,11 @@ void Tst_Aprs_Codec::channel_record_decode_data()
                                      << QStringList{"144.390000", "低功", "窄带", "数字亚音", "754"};
     QTest::newRow("no tone ignores 8 and 9") << "089B3770FF0003000505"
                                              << QStringList{"144.390000", "超高功", "宽带", "无", "无"};
+    // "?": a byte beyond its list, kept as read.
     QTest::newRow("tone type beyond list") << "089B3770FF0001030000"
-                                           << QStringList{"144.390000", "中功", "宽带", "无", "无"};
+                                           << QStringList{"144.390000", "中功", "宽带", "?", ""};
     QTest::newRow("indexes beyond lists") << "089B3770FF0907016400"
-                                          << QStringList{"144.390000", "低功", "宽带", "模拟亚音", "67.0"};
+                                          << QStringList{"144.390000", "?", "?", "模拟亚音", "?"};
     QTest::newRow("empty channel") << "FFFFFFFF010203040506" << QStringList{"", "", "", "", ""};
     QTest::newRow("frequency above 0x7FFFFFFF") << "FFFFFFFE000000000000"
                                                 << QStringList{"0.000000", "低功", "宽带", "无", "无"};
@@ -380,7 +381,10 @@ void Tst_Aprs_Codec::channel_record_encode()
 {
     QFETCH(QStringList, cells);
     QFETCH(QString, hex);
-    QCOMPARE(Channel_Hex(Chinese_Row(cells)), hex);
+    QCOMPARE(Channel_Hex(Chinese_Row(cells), {}), hex);
+    // Bytes beyond their lists go back as read, the tone bytes of a tone type beyond its list too.
+    for (const QString record : {"089B3770FF0907016400", "089B3770FF0001031234", "089B3770FF00FF0200FF"})
+        QCOMPARE(Channel_Hex(Channel_From_Hex(record), record), record);
 }
 
 void Tst_Aprs_Codec::value_lists()

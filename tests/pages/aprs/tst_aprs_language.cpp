@@ -82,8 +82,9 @@ void Tst_Aprs_Language::switch_keeps_every_value()
     QCOMPARE(Block_Hex(*window.Image()), before);
 }
 
-// Latitude, longitude, altitude and path come back as read from Open + Save and a language switch, for random blocks
-// and blocks the page wrote; an edit of one leaves the others, and the next Open shows what it showed.
+// Latitude, longitude, altitude, path and the channels' list bytes beyond their lists come back as read from Open +
+// Save and a language switch, for random blocks and blocks the page wrote; an edit of one leaves the others, and the
+// next Open shows what it showed.
 void Tst_Aprs_Language::position_and_path_kept_until_edited()
 {
     Test_Workdir workdir(true, QStringLiteral("CHINESE"));
@@ -93,7 +94,19 @@ void Tst_Aprs_Language::position_and_path_kept_until_edited()
                                   {"lineEdit_4", "comboBox_12", ".5", "179.999999", "0"},
                                   {"lineEdit_6", "comboBox_14", ".5", "0", "99999.9"},
                                   {"lineEdit_23", "", "WIDE1-1,WIDE2-2", "ABC-127", "A,,B", ""}};
-    const auto fields = [](const QByteArray& b) { return QByteArrayList{b.mid(0xCC, 4), b.mid(0xD4, 4), b.mid(0xDC, 4), b.mid(0xFF, 57)}; };
+    // And every list byte of the transmit channels beyond its list (a tone type beyond its list: both tone bytes).
+    const auto beyond = [](const QByteArray& b) {
+        QByteArray kept;
+        for (int at = 0x28; at < 0x78; at += 10) {
+            const auto byte = [&](int i, int count) { return quint8(b[at + i]) >= count ? b.mid(at + i, 1) : "-"; };
+            const int type = quint8(b[at + 7]);
+            if (b.mid(at, 4) != QByteArray(4, char(0xFF)))
+                kept += byte(5, 2) + byte(6, 4) + byte(7, 3) + (type == 1 ? byte(8, 50) : type == 2 ? byte(9, 104)
+                                                                 : type > 2 ? b.mid(at + 8, 2) : "");
+        }
+        return kept;
+    };
+    const auto fields = [&](const QByteArray& b) { return QByteArrayList{b.mid(0xCC, 4), b.mid(0xD4, 4), b.mid(0xDC, 4), b.mid(0xFF, 57), beyond(b)}; };
     const auto save = [&] {
         page->Get_Windows_Data_To_SP_Write(window.Image());
         return From_Hex(Block_Hex(*window.Image()));

@@ -35,6 +35,7 @@ private slots:
     void list_cells_open_no_text_editor();
     void tone_rule_data();
     void tone_rule();
+    void bytes_beyond_lists_kept_until_chosen();
     void leaving_the_cell_commits_once();
     void open_combo_dismissed_by_decode_and_retranslate();
     void current_row_highlight();
@@ -256,6 +257,24 @@ void Tst_Aprs_Table::tone_rule()
     // A text outside the list leaves the value alone.
     Table()->item(1, 3)->setText(QStringLiteral("?"));
     QCOMPARE(Table()->item(1, 4)->text(), valueAfter);
+}
+
+void Tst_Aprs_Table::bytes_beyond_lists_kept_until_chosen()
+{
+    QByteArray block(1024, char(0xFF));
+    block.replace(0x28, 10, From_Hex("1A22FAA0FF0907051234")); // W/N, power and tone type beyond their lists
+    auto image = Make_Image(0x15500, block);
+    m_page->Set_Windows_Data_From_SP_Read(image.get());
+    QCOMPARE(Row(0), (QStringList{"438.500000", "", "", "", ""}));
+    QVERIFY(Open_Combo(0, 1));
+    Table()->setCurrentCell(3, 0); // left without a choice
+    m_page->Get_Windows_Data_To_SP_Write(image.get());
+    QCOMPARE(image->Read_String_From_Ram_File(0x15528, 10), QStringLiteral("1A22FAA0FF0907051234"));
+
+    Choose(Open_Combo(0, 1), QStringLiteral("低功"));
+    Choose(Open_Combo(0, 3), QStringLiteral("模拟亚音"));
+    m_page->Get_Windows_Data_To_SP_Write(image.get());
+    QCOMPARE(image->Read_String_From_Ram_File(0x15528, 10), QStringLiteral("1A22FAA0FF0900010000"));
 }
 
 void Tst_Aprs_Table::leaving_the_cell_commits_once()

@@ -51,6 +51,7 @@ void Tst_Two_Tone_Language::languageSwitchKeepsEveryCell()
     block.replace(0x100, 14, From_Hex("9D 3A 00 00 00 61 00 00 00 00 00 00 00 00"));
     block.replace(0x100 + 14, 14, From_Hex("9D 3A 00 00 01 62 00 00 00 00 00 00 00 00"));
     block.replace(0x100 + 28, 14, From_Hex("9D 3A 00 00 02 63 00 00 00 00 00 00 00 00"));
+    block.replace(0x100 + 42, 14, From_Hex("9D 3A 00 00 07 64 00 00 00 00 00 00 00 00")); // no such response
     QString hex = To_Hex(block);
     QVERIFY(window.Image()->Write_String_To_Ram_File(0x16800, hex));
     page->Set_Windows_Data_From_SP_Read(window.Image());
@@ -59,8 +60,8 @@ void Tst_Two_Tone_Language::languageSwitchKeepsEveryCell()
 
     const QStringList encodeCells = All_Cells(encode);
     const QStringList decodeCells = All_Cells(decode);
-    QCOMPARE(decodeCells.mid(0, 12),
-             QStringList({"1500.5", "", "无", "a", "1500.5", "", "提示音", "b", "1500.5", "", "提示音并回复", "c"}));
+    QCOMPARE(decodeCells.mid(0, 16), QStringList({"1500.5", "", "无", "a", "1500.5", "", "提示音", "b", "1500.5", "",
+                                                  "提示音并回复", "c", "1500.5", "", "", "d"}));
 
     window.Language_Change(QStringLiteral("ENGLISH"));
     QCOMPARE(All_Cells(encode), encodeCells);
@@ -78,8 +79,8 @@ void Tst_Two_Tone_Language::languageSwitchKeepsEveryCell()
     QCOMPARE(All_Cells(encode), encodeCells);
     QCOMPARE(All_Cells(decode), decodeCells);
     QCOMPARE(sideTone->currentText(), QStringLiteral("打开"));
-    QCOMPARE(window.Image()->Read_String_From_Ram_File(0x16800 + 0x100, 42),
-             To_Hex(block.mid(0x100, 42)));
+    QCOMPARE(window.Image()->Read_String_From_Ram_File(0x16800 + 0x100, 56),
+             To_Hex(block.mid(0x100, 56)));
 }
 
 // Without a decode after it, the page shows each response in the new

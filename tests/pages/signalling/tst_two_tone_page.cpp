@@ -72,6 +72,7 @@ private slots:
     void doubleClickSendsEmptyRowToToneOne();
     void responseComboOpenChooseLeave();
     void unknownResponseIsStoredAsNone();
+    void responseBeyondListKeptUntilChosen();
     void retranslateAndDecodeDismissOpenCombo();
     void rowHighlightAndTriggers();
 
@@ -227,17 +228,18 @@ void Tst_Two_Tone_Page::decodeLeavesNothingOfEarlierImage()
     QCOMPARE(Text(Encode(), 0, 1), QStringLiteral("288.0"));
     QCOMPARE(Text(Decode(), 0, 2), Response_Tone);
 
-    // Tone 2 not valid and a response beyond the list: nothing of the first image stays.
+    // Tone 2 not valid and a response beyond the list: nothing of the first
+    // image stays; the response shows nothing and goes back as read.
     Decode_Block(Block_With({{0x00A, From_Hex("10 27 00 00 42 00 00 00 00 00 00 00")},
                              {0x100, From_Hex("10 27 FF FF 07 42 00 00 00 00 00 00 00 00")}}));
     QCOMPARE(Text(Encode(), 0, 1), QString());
     QCOMPARE(Text(Decode(), 0, 1), QString());
-    QCOMPARE(Text(Decode(), 0, 2), Response_None);
+    QCOMPARE(Text(Decode(), 0, 2), QString());
     QCOMPARE(Text(Decode(), 0, 3), QStringLiteral("B"));
 
     const QByteArray out = Encode_Block();
     QCOMPARE(out.mid(0x00A, 4), From_Hex("10 27 00 00"));
-    QCOMPARE(out.mid(0x100, 6), From_Hex("10 27 00 00 00 42"));
+    QCOMPARE(out.mid(0x100, 6), From_Hex("10 27 00 00 07 42"));
 }
 
 void Tst_Two_Tone_Page::cellRules()
@@ -435,6 +437,29 @@ void Tst_Two_Tone_Page::unknownResponseIsStoredAsNone()
     QCOMPARE(Text(table, 1, 2), QString());
     const QByteArray out = Encode_Block();
     QCOMPARE(out.mid(0x100 + 14, 6), From_Hex("10 27 00 00 00 41"));
+}
+
+void Tst_Two_Tone_Page::responseBeyondListKeptUntilChosen()
+{
+    const QByteArray entry = From_Hex("10 27 00 00 09 41 00 00 00 00 00 00 00 00");
+    Decode_Block(Block_With({{0x100 + 14, entry}, {0x100 + 28, entry}}));
+    m_page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+    QTableWidget* table = Decode();
+    QCOMPARE(Text(table, 1, 2), QString());
+    Double_Click(table, 1, 2);
+    table->setCurrentCell(4, 0); // left without a choice
+    table->item(2, 0)->setText(QStringLiteral("1000")); // the row check gives an empty response the first
+    QByteArray out = Encode_Block();
+    QCOMPARE(out.at(0x100 + 14 + 4), char(9));
+    QCOMPARE(out.at(0x100 + 28 + 4), char(0));
+
+    Double_Click(table, 1, 2);
+    auto* combo = qobject_cast<QComboBox*>(table->cellWidget(1, 2));
+    QVERIFY(combo && combo->currentIndex() == -1);
+    combo->setCurrentIndex(1);
+    emit combo->activated(1);
+    QCOMPARE(Encode_Block().at(0x100 + 14 + 4), char(1));
 }
 
 void Tst_Two_Tone_Page::retranslateAndDecodeDismissOpenCombo()
