@@ -1,17 +1,14 @@
 #include "widgets/combo_key_guard.h"
 
+#include "widgets/application_filter.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
-#include <QPointer>
 
 void Combo_Key_Guard::Install()
 {
-    static QPointer<Combo_Key_Guard> guard;
-    if (guard || !qApp)
-        return;
-    guard = new Combo_Key_Guard(qApp);
-    qApp->installEventFilter(guard);
+    Install_Application_Filter<Combo_Key_Guard>();
 }
 
 bool Combo_Key_Guard::eventFilter(QObject* watched, QEvent* event)

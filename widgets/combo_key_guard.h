@@ -18,5 +18,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    template <class Filter>
+    friend void Install_Application_Filter();
     using QObject::QObject;
 };

@@ -1,10 +1,11 @@
 #include "widgets/wheel_guard.h"
 
+#include "widgets/application_filter.h"
+
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
-#include <QPointer>
 #include <QScrollBar>
 
 namespace {
@@ -20,11 +21,7 @@ bool Wheel_Changes_Value(QObject* object)
 
 void Wheel_Guard::Install()
 {
-    static QPointer<Wheel_Guard> guard;
-    if (guard || !qApp)
-        return;
-    guard = new Wheel_Guard(qApp);
-    qApp->installEventFilter(guard);
+    Install_Application_Filter<Wheel_Guard>();
 }
 
 bool Wheel_Guard::eventFilter(QObject* watched, QEvent* event)
