@@ -99,12 +99,7 @@ bool MainWindow::Is_Default_File(const QString& path) const
 
 bool MainWindow::New_File()
 {
-    const QString path = Default_File_For(m_language);
-    if (!Decode_All_From_File(path))
-        return false;
-    m_currentFile = path;
-    Retranslate_Shell();
-    return true;
+    return Open_File(Default_File_For(m_language));
 }
 
 bool MainWindow::Open_File(const QString& path)
