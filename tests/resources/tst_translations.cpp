@@ -85,44 +85,43 @@ class Tst_Translations : public QObject
 {
     Q_OBJECT
 private slots:
-    void committed_files_match_the_sources();
-};
+    void committed_files_match_the_sources()
+    {
+        QTemporaryDir scratch;
+        const QString fresh = scratch.filePath(QStringLiteral("sources.ts"));
+        QProcess lupdate;
+        lupdate.start(QStringLiteral(KESTREL_LUPDATE),
+                      {QStringLiteral("-silent"), QStringLiteral("-I" KESTREL_SOURCE_DIR),
+                       QStringLiteral("@" KESTREL_TRANSLATED_SOURCES), QStringLiteral("-ts"), fresh});
+        QVERIFY2(lupdate.waitForFinished(120000), qPrintable(lupdate.errorString()));
+        // lupdate warns of a text it cannot place (a class it does not know as
+        // context, a tr() it cannot read): such a text would not be translated.
+        const QString complaints = QString::fromLocal8Bit(lupdate.readAllStandardError()).trimmed();
+        QVERIFY2(lupdate.exitCode() == 0 && complaints.isEmpty(), qPrintable(complaints));
 
-void Tst_Translations::committed_files_match_the_sources()
-{
-    QTemporaryDir scratch;
-    const QString fresh = scratch.filePath(QStringLiteral("sources.ts"));
-    QProcess lupdate;
-    lupdate.start(QStringLiteral(KESTREL_LUPDATE), {QStringLiteral("-silent"), QStringLiteral("-I" KESTREL_SOURCE_DIR),
-                                                    QStringLiteral("@" KESTREL_TRANSLATED_SOURCES), QStringLiteral("-ts"), fresh});
-    QVERIFY2(lupdate.waitForFinished(120000), qPrintable(lupdate.errorString()));
-    // lupdate warns of a text it cannot place (a class it does not know as
-    // context, a tr() it cannot read): such a text would not be translated.
-    const QString complaints = QString::fromLocal8Bit(lupdate.readAllStandardError()).trimmed();
-    QVERIFY2(lupdate.exitCode() == 0 && complaints.isEmpty(), qPrintable(complaints));
+        QStringList problems;
+        Messages found, english, chinese;
+        Read_Ts(fresh, &found, &problems);
+        QVERIFY2(found.size() > 100 && problems.isEmpty(), qPrintable(problems.join('\n')));
+        const QDir folder(QStringLiteral(KESTREL_SOURCE_DIR "/resources/translations"));
+        for (const QString& name : folder.entryList({QStringLiteral("English*.ts")}, QDir::Files))
+            Read_Ts(folder.filePath(name), &english, &problems);
+        for (auto it = found.cbegin(); it != found.cend(); ++it) {
+            if (!english.contains(it.key()))
+                problems << QStringLiteral("no English*.ts holds ") + it.key();
+        }
+        Check_Finished(english, found, &problems);
+        // Chinese.ts holds only the texts whose Chinese differs from the source text.
+        Read_Ts(folder.filePath(QStringLiteral("Chinese.ts")), &chinese, &problems);
+        Check_Finished(chinese, found, &problems);
 
-    QStringList problems;
-    Messages found, english, chinese;
-    Read_Ts(fresh, &found, &problems);
-    QVERIFY2(found.size() > 100 && problems.isEmpty(), qPrintable(problems.join('\n')));
-    const QDir folder(QStringLiteral(KESTREL_SOURCE_DIR "/resources/translations"));
-    for (const QString& name : folder.entryList({QStringLiteral("English*.ts")}, QDir::Files))
-        Read_Ts(folder.filePath(name), &english, &problems);
-    for (auto it = found.cbegin(); it != found.cend(); ++it) {
-        if (!english.contains(it.key()))
-            problems << QStringLiteral("no English*.ts holds ") + it.key();
+        QVERIFY2(problems.isEmpty(),
+                 qPrintable(QStringLiteral("\nThe translation sources are not in step with the code. Run\n"
+                                           "    cmake --build build --target update_translations\n"
+                                           "and finish the new English translations.\n")
+                            + problems.join(QLatin1Char('\n'))));
     }
-    Check_Finished(english, found, &problems);
-    // Chinese.ts holds only the texts whose Chinese differs from the source text.
-    Read_Ts(folder.filePath(QStringLiteral("Chinese.ts")), &chinese, &problems);
-    Check_Finished(chinese, found, &problems);
-
-    QVERIFY2(problems.isEmpty(),
-             qPrintable(QStringLiteral("\nThe translation sources are not in step with the code. Run\n"
-                                       "    cmake --build build --target update_translations\n"
-                                       "and finish the new English translations.\n")
-                        + problems.join(QLatin1Char('\n'))));
-}
+};
 
 QTEST_GUILESS_MAIN(Tst_Translations)
 #include "tst_translations.moc"

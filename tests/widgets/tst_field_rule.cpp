@@ -44,10 +44,7 @@ bool Stored_As_Shown(const QString& shown, bool singleByte, int maxBytes)
 // A text as its UTF-16 units, for the report.
 QByteArray Units(const QString& text)
 {
-    QStringList units;
-    for (QChar c : text)
-        units << QString::number(c.unicode(), 16);
-    return units.join(' ').toLatin1();
+    return QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2).toHex(' ');
 }
 
 } // namespace

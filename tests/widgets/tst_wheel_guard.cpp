@@ -8,13 +8,6 @@
 #include <QtTest>
 #include <QtWidgets>
 
-class Tst_Wheel_Guard : public QObject
-{
-    Q_OBJECT
-private slots:
-    void wheel_changes_only_a_focused_value();
-};
-
 namespace {
 
 int Value(QWidget* widget)
@@ -34,57 +27,61 @@ void Wheel_Down(QWidget* widget)
 
 } // namespace
 
-void Tst_Wheel_Guard::wheel_changes_only_a_focused_value()
+class Tst_Wheel_Guard : public QObject
 {
-    Wheel_Guard::Install();
-    QWidget window;
-    auto* typed = new QLineEdit; // holds the focus at first
-    auto* outside = new QComboBox;
-    auto* area = new QScrollArea;
-    auto* content = new QWidget;
-    auto* combo = new QComboBox;
-    auto* spin = new QSpinBox;
-    auto* slider = new QSlider(Qt::Horizontal);
-    for (QComboBox* box : {outside, combo}) {
-        box->addItems({"a", "b", "c"});
-        box->setCurrentIndex(1);
-    }
-    spin->setValue(50);
-    slider->setRange(0, 99);
-    slider->setValue(50);
-    auto* column = new QVBoxLayout(content);
-    for (QWidget* widget : {static_cast<QWidget*>(combo), static_cast<QWidget*>(spin), static_cast<QWidget*>(slider)})
-        column->addWidget(widget);
-    column->addSpacing(1000);
-    area->setWidget(content);
-    auto* layout = new QVBoxLayout(&window);
-    layout->addWidget(typed);
-    layout->addWidget(outside);
-    layout->addWidget(area);
-    window.resize(200, 200);
-    window.show();
-    QApplication::setActiveWindow(&window);
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    typed->setFocus();
+    Q_OBJECT
+private slots:
+    void wheel_changes_only_a_focused_value()
+    {
+        Wheel_Guard::Install();
+        QWidget window;
+        auto* typed = new QLineEdit; // holds the focus at first
+        auto* outside = new QComboBox;
+        auto* area = new QScrollArea;
+        auto* content = new QWidget;
+        auto* combo = new QComboBox;
+        auto* spin = new QSpinBox;
+        auto* slider = new QSlider(Qt::Horizontal);
+        for (QComboBox* box : {outside, combo}) {
+            box->addItems({"a", "b", "c"});
+            box->setCurrentIndex(1);
+        }
+        spin->setValue(50);
+        slider->setRange(0, 99);
+        slider->setValue(50);
+        auto* column = new QVBoxLayout(content);
+        const QList<QWidget*> values {combo, spin, slider};
+        for (QWidget* widget : values)
+            column->addWidget(widget);
+        column->addSpacing(1000);
+        area->setWidget(content);
+        auto* layout = new QVBoxLayout(&window);
+        for (QWidget* widget : QList<QWidget*> {typed, outside, area})
+            layout->addWidget(widget);
+        window.resize(200, 200);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        typed->setFocus();
 
-    Wheel_Down(outside);
-    QCOMPARE(Value(outside), 1);
-    QVERIFY(!outside->hasFocus());
-    for (QWidget* widget : {static_cast<QWidget*>(combo), static_cast<QWidget*>(spin), static_cast<QWidget*>(slider)}) {
-        area->verticalScrollBar()->setValue(0);
-        const int before = Value(widget);
-        Wheel_Down(widget);
-        QCOMPARE(Value(widget), before);
-        QVERIFY(!widget->hasFocus() && area->verticalScrollBar()->value() > 0);
-        widget->setFocus();
-        QVERIFY(widget->hasFocus());
-        Wheel_Down(widget);
-        QVERIFY(Value(widget) != before);
+        Wheel_Down(outside);
+        QVERIFY(Value(outside) == 1 && !outside->hasFocus());
+        for (QWidget* widget : values) {
+            area->verticalScrollBar()->setValue(0);
+            const int before = Value(widget);
+            Wheel_Down(widget);
+            QCOMPARE(Value(widget), before);
+            QVERIFY(!widget->hasFocus() && area->verticalScrollBar()->value() > 0);
+            widget->setFocus();
+            QVERIFY(widget->hasFocus());
+            Wheel_Down(widget);
+            QVERIFY(Value(widget) != before);
+        }
+        const int scrolled = area->verticalScrollBar()->value();
+        Wheel_Down(area->verticalScrollBar());
+        QVERIFY(area->verticalScrollBar()->value() > scrolled);
     }
-    const int scrolled = area->verticalScrollBar()->value();
-    Wheel_Down(area->verticalScrollBar());
-    QVERIFY(area->verticalScrollBar()->value() > scrolled);
-}
+};
 
 QTEST_MAIN(Tst_Wheel_Guard)
 #include "tst_wheel_guard.moc"
