@@ -4,109 +4,86 @@
 <context>
     <name>DATA_FILE_READ_WRITE</name>
     <message>
-        <location filename="../../image/image_line_format.cpp" line="11"/>
         <source>第 %1 行：%2</source>
         <translation>Line %1: %2</translation>
     </message>
     <message>
-        <location filename="../../image/data_file_read_write.cpp" line="127"/>
         <source>文件不存在：%1</source>
         <translation>The file does not exist: %1</translation>
     </message>
     <message>
-        <location filename="../../image/data_file_read_write.cpp" line="131"/>
         <source>这是文件夹，不是数据文件：%1</source>
         <translation>This is a folder, not a data file: %1</translation>
     </message>
     <message>
-        <location filename="../../image/data_file_read_write.cpp" line="135"/>
         <source>这不是普通文件（而是设备、管道或套接字），不能作为数据文件打开：%1</source>
         <translation>This is not a regular file (it is a device, pipe or socket) and cannot be opened as a data file: %1</translation>
     </message>
     <message>
-        <location filename="../../image/data_file_read_write.cpp" line="139"/>
-        <location filename="../../image/image_line_format.cpp" line="34"/>
         <source>文件过大（超过 16 MiB）</source>
         <translation>The file is too large (over 16 MiB)</translation>
     </message>
     <message>
-        <location filename="../../image/data_file_read_write.cpp" line="146"/>
         <source>无法打开文件：%1</source>
         <translation>Cannot open the file: %1</translation>
     </message>
     <message>
-        <location filename="../../image/data_file_read_write.cpp" line="153"/>
         <source>读取文件失败：%1</source>
         <translation>Reading the file failed: %1</translation>
     </message>
     <message>
-        <location filename="../../image/data_file_read_write.cpp" line="190"/>
-        <location filename="../../image/data_file_read_write.cpp" line="195"/>
         <source>无法写入文件：%1</source>
         <translation>Cannot write the file: %1</translation>
     </message>
     <message>
-        <location filename="../../image/data_file_read_write.cpp" line="178"/>
         <source>这是文件夹，不能保存为数据文件：%1</source>
         <translation>This is a folder and cannot be saved as a data file: %1</translation>
     </message>
     <message>
-        <location filename="../../image/data_file_read_write.cpp" line="182"/>
         <source>这不是普通文件（而是设备、管道或套接字），不能保存为数据文件：%1</source>
         <translation>This is not a regular file (it is a device, pipe or socket) and cannot be saved as a data file: %1</translation>
     </message>
     <message>
-        <location filename="../../image/image_line_format.cpp" line="63"/>
         <source>行太短，缺少地址或字节数</source>
         <translation>the line is too short: address or byte count missing</translation>
     </message>
     <message>
-        <location filename="../../image/image_line_format.cpp" line="67"/>
         <source>地址不是8位十六进制数</source>
         <translation>the address is not 8 hex digits</translation>
     </message>
     <message>
-        <location filename="../../image/image_line_format.cpp" line="69"/>
         <source>字节数不是4位十六进制数</source>
         <translation>the byte count is not 4 hex digits</translation>
     </message>
     <message>
-        <location filename="../../image/image_line_format.cpp" line="71"/>
         <source>字节数为0</source>
         <translation>the byte count is 0</translation>
     </message>
     <message>
-        <location filename="../../image/image_line_format.cpp" line="73"/>
         <source>地址超出范围</source>
         <translation>the address is out of range</translation>
     </message>
     <message>
-        <location filename="../../image/image_line_format.cpp" line="75"/>
         <source>地址不连续（应为 %1）</source>
         <translation>the address does not follow the previous line (expected %1)</translation>
     </message>
     <message>
-        <location filename="../../image/image_line_format.cpp" line="83"/>
         <source>数据少于字节数</source>
         <translation>fewer data digits than the byte count</translation>
     </message>
     <message>
-        <location filename="../../image/image_line_format.cpp" line="81"/>
         <source>数据中有非十六进制字符</source>
         <translation>the data holds a character that is not a hex digit</translation>
     </message>
     <message>
-        <location filename="../../image/image_line_format.cpp" line="61"/>
         <source>空行</source>
         <translation>the line is blank</translation>
     </message>
     <message>
-        <location filename="../../image/image_line_format.cpp" line="85"/>
         <source>数据多于字节数</source>
         <translation>more data digits than the byte count</translation>
     </message>
     <message>
-        <location filename="../../image/image_line_format.cpp" line="87"/>
         <source>行尾缺少换行符</source>
         <translation>the line does not end with a line break</translation>
     </message>
@@ -114,168 +91,134 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../../forms/mainwindow.ui" line="14"/>
-        <location filename="../../app/mainwindow.cpp" line="313"/>
         <source>KESTREL 写频软件</source>
         <translation>KESTREL Programming Software</translation>
     </message>
     <message>
-        <location filename="../../forms/mainwindow.ui" line="74"/>
         <source>文件</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../../forms/mainwindow.ui" line="85"/>
         <source>语言</source>
         <translation>&amp;Language</translation>
     </message>
     <message>
-        <location filename="../../forms/mainwindow.ui" line="96"/>
         <source>新建</source>
         <translation>New</translation>
     </message>
     <message>
-        <location filename="../../forms/mainwindow.ui" line="104"/>
         <source>打开...</source>
         <translation>Open...</translation>
     </message>
     <message>
-        <location filename="../../forms/mainwindow.ui" line="112"/>
         <source>保存</source>
         <translation>Save</translation>
     </message>
     <message>
-        <location filename="../../forms/mainwindow.ui" line="120"/>
         <source>另存为...</source>
         <translation>Save As...</translation>
     </message>
     <message>
-        <location filename="../../forms/mainwindow.ui" line="128"/>
         <source>退出</source>
         <translation>Exit</translation>
     </message>
     <message>
-        <location filename="../../forms/mainwindow.ui" line="139"/>
         <source>简体中文</source>
         <translation>Chinese</translation>
     </message>
     <message>
-        <location filename="../../forms/mainwindow.ui" line="147"/>
         <source>英文</source>
         <translation>English</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="121"/>
         <source>音频设置</source>
         <translation>Audio Settings</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="122"/>
         <source>按键设置</source>
         <translation>Key Settings</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="128"/>
         <source>蓝牙设置</source>
         <translation>Bluetooth Settings</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="124"/>
         <source>APRS设置</source>
         <translation>APRS Settings</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="125"/>
         <source>DTMF设置</source>
         <translation>DTMF Settings</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="126"/>
         <source>2-TONE设置</source>
         <translation>2-Tone Settings</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="127"/>
         <source>5-TONE设置</source>
         <translation>5-Tone Settings</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="123"/>
         <source>收音机设置</source>
         <translation>FM Radio Settings</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="220"/>
-        <location filename="../../app/mainwindow.cpp" line="222"/>
         <source>提示</source>
         <translation>Information</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow_files.cpp" line="49"/>
-        <location filename="../../app/mainwindow_files.cpp" line="53"/>
         <source>无法载入文件 %1：
 %2</source>
         <translation>Cannot load the file %1:
 %2</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow_files.cpp" line="53"/>
         <source>文件中没有数据</source>
         <translation>the file holds no data</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow_files.cpp" line="58"/>
         <source>无法写入临时文件：
 %1</source>
         <translation>Cannot write the working file:
 %1</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow_files.cpp" line="75"/>
         <source>保存失败：
 %1</source>
         <translation>Saving failed:
 %1</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow_files.cpp" line="122"/>
         <source>没有可保存的数据。</source>
         <translation>There is no data to save.</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow_files.cpp" line="131"/>
         <source>保存成功：%1</source>
         <translation>Saved: %1</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow_files.cpp" line="140"/>
         <source>另存为</source>
         <translation>Save As</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow_files.cpp" line="174"/>
         <source>打开</source>
         <translation>Open</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="420"/>
         <source>文件 %1 中没有以下页面的数据，这些页面已清空并停用：
 %2</source>
         <translation>The file %1 holds no data for these pages; they are cleared and disabled:
 %2</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow.cpp" line="457"/>
         <source>此文件中没有本页的数据。</source>
         <translation>This file holds no data for this page.</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow_files.cpp" line="241"/>
         <source>未保存的修改</source>
         <translation>Unsaved Changes</translation>
     </message>
     <message>
-        <location filename="../../app/mainwindow_files.cpp" line="242"/>
         <source>当前数据有尚未保存的修改。是否先保存？</source>
         <translation>The data holds changes that have not been saved. Save them first?</translation>
     </message>

@@ -4,229 +4,174 @@
 <context>
     <name>TWO_TONE_FORM</name>
     <message>
-        <location filename="../../forms/two_tone_form.ui" line="6"/>
         <source>Form</source>
         <translation>Form</translation>
     </message>
     <message>
-        <location filename="../../forms/two_tone_form.ui" line="8"/>
         <source>|2-TONE设置|</source>
         <translation>|2-TONE Settings|</translation>
     </message>
     <message>
-        <location filename="../../forms/two_tone_form.ui" line="14"/>
         <source>▼『编码解码设置』</source>
         <translation>▼『Encode/Decode Settings』</translation>
     </message>
     <message>
-        <location filename="../../forms/two_tone_form.ui" line="17"/>
         <source>第一音持续时间</source>
         <translation>First Tone Duration</translation>
     </message>
     <message>
-        <location filename="../../forms/two_tone_form.ui" line="22"/>
         <source>第二音持续时间</source>
         <translation>Second Tone Duration</translation>
     </message>
     <message>
-        <location filename="../../forms/two_tone_form.ui" line="27"/>
         <source>长音持续时间</source>
         <translation>Long Tone Duration</translation>
     </message>
     <message>
-        <location filename="../../forms/two_tone_form.ui" line="32"/>
         <source>间隔时间</source>
         <translation>Interval</translation>
     </message>
     <message>
-        <location filename="../../forms/two_tone_form.ui" line="37"/>
         <source>发码侧音</source>
         <translation>Side Tone When Sending</translation>
     </message>
     <message>
-        <location filename="../../forms/two_tone_form.ui" line="42"/>
         <source>自动复位时间</source>
         <translation>Auto Reset Time</translation>
     </message>
     <message>
-        <location filename="../../forms/two_tone_form.ui" line="50"/>
         <source>▼『编码列表』</source>
         <translation>▼『Encode List』</translation>
     </message>
     <message>
-        <location filename="../../forms/two_tone_form.ui" line="57"/>
         <source>▼『解码列表』</source>
         <translation>▼『Decode List』</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="28"/>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="39"/>
         <source>0</source>
         <translation>0</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="28"/>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="39"/>
         <source>1</source>
         <translation>1</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="29"/>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="40"/>
         <source>2</source>
         <translation>2</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="29"/>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="40"/>
         <source>3</source>
         <translation>3</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="30"/>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="41"/>
         <source>4</source>
         <translation>4</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="30"/>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="41"/>
         <source>5</source>
         <translation>5</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="31"/>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="42"/>
         <source>6</source>
         <translation>6</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="31"/>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="42"/>
         <source>7</source>
         <translation>7</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="32"/>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="43"/>
         <source>8</source>
         <translation>8</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="32"/>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="43"/>
         <source>9</source>
         <translation>9</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="33"/>
         <source>A</source>
         <translation>A</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="33"/>
         <source>B</source>
         <translation>B</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="34"/>
         <source>C</source>
         <translation>C</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="34"/>
         <source>D</source>
         <translation>D</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="35"/>
         <source>E</source>
         <translation>E</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="35"/>
         <source>F</source>
         <translation>F</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="44"/>
         <source>10</source>
         <translation>10</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="44"/>
         <source>11</source>
         <translation>11</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="45"/>
         <source>12</source>
         <translation>12</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="45"/>
         <source>13</source>
         <translation>13</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="46"/>
         <source>14</source>
         <translation>14</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="46"/>
         <source>15</source>
         <translation>15</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_lists.cpp" line="54"/>
         <source>无</source>
         <translation>None</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_lists.cpp" line="55"/>
         <source>提示音</source>
         <translation>Alert Tone</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_lists.cpp" line="56"/>
         <source>提示音并回复</source>
         <translation>Alert Tone and Reply</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_lists.cpp" line="45"/>
         <source>关闭</source>
         <translation>Off</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_lists.cpp" line="46"/>
         <source>打开</source>
         <translation>On</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="243"/>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="244"/>
         <source>音频1
 [Hz]</source>
         <translation>Tone 1
 [Hz]</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="243"/>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="244"/>
         <source>音频2
 [Hz]</source>
         <translation>Tone 2
 [Hz]</translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="243"/>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="244"/>
         <source>    名称    </source>
         <translation>    Name    </translation>
     </message>
     <message>
-        <location filename="../../pages/signalling/two_tone_form.cpp" line="244"/>
         <source>  解码响应  </source>
         <translation>  Response  </translation>
     </message>

@@ -1,7 +1,7 @@
-// The translation sources against the code: lupdate reads every source into a
-// scratch file, and the texts it finds are compared with the committed .ts
-// files as sets of (context, source text, comment). Location lines are not
-// compared: they move with every edit of a source and change no translation.
+// The translation sources against the code: lupdate runs as
+// update_translations runs it, each .ts file over its own sources, into a
+// scratch copy of the committed file; the copy must come out unchanged. Then
+// every translation must be finished and hold its source text's %-markers.
 
 #include <QtTest>
 
@@ -64,19 +64,38 @@ QStringList Markers(const QString& text)
     return markers;
 }
 
-// Each message of `committed`: still in a source, its translation finished
-// and holding the same %-markers as its source text.
-void Check_Finished(const Messages& committed, const Messages& found, QStringList* problems)
+// Each message of `committed`: its translation finished and holding the same
+// %-markers as its source text; with `sources`, also one of those texts.
+void Check_Finished(const Messages& committed, const Messages* sources, QStringList* problems)
 {
     for (auto it = committed.cbegin(); it != committed.cend(); ++it) {
         const QString where = it->File + QStringLiteral(": ") + it.key();
-        if (!found.contains(it.key()))
+        if (sources && !sources->contains(it.key()))
             *problems << where + QStringLiteral(" is in no source any more");
         else if (!it->Type.isEmpty() || it->Translation.isEmpty())
             *problems << where + QStringLiteral(" has no finished translation");
         else if (Markers(it->Translation) != Markers(it.key().section(QLatin1Char('"'), 1, -2)))
             *problems << where + QStringLiteral(" has other %-markers in its translation");
     }
+}
+
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The first line where lupdate's file differs from the committed one.
+QString First_Difference(const QByteArray& committed, const QByteArray& updated)
+{
+    const QList<QByteArray> before = committed.split('\n');
+    const QList<QByteArray> after = updated.split('\n');
+    int line = 0;
+    while (line < before.size() && line < after.size() && before[line] == after[line])
+        ++line;
+    return QStringLiteral("line %1: \"%2\" would become \"%3\"")
+        .arg(line + 1)
+        .arg(QString::fromUtf8(before.value(line).trimmed()), QString::fromUtf8(after.value(line).trimmed()));
 }
 
 } // namespace
@@ -87,33 +106,45 @@ class Tst_Translations : public QObject
 private slots:
     void committed_files_match_the_sources()
     {
-        QTemporaryDir scratch;
-        const QString fresh = scratch.filePath(QStringLiteral("sources.ts"));
-        QProcess lupdate;
-        lupdate.start(QStringLiteral(KESTREL_LUPDATE),
-                      {QStringLiteral("-silent"), QStringLiteral("-I" KESTREL_SOURCE_DIR),
-                       QStringLiteral("@" KESTREL_TRANSLATED_SOURCES), QStringLiteral("-ts"), fresh});
-        QVERIFY2(lupdate.waitForFinished(120000), qPrintable(lupdate.errorString()));
-        // lupdate warns of a text it cannot place (a class it does not know as
-        // context, a tr() it cannot read): such a text would not be translated.
-        const QString complaints = QString::fromLocal8Bit(lupdate.readAllStandardError()).trimmed();
-        QVERIFY2(lupdate.exitCode() == 0 && complaints.isEmpty(), qPrintable(complaints));
-
-        QStringList problems;
-        Messages found, english, chinese;
-        Read_Ts(fresh, &found, &problems);
-        QVERIFY2(found.size() > 100 && problems.isEmpty(), qPrintable(problems.join('\n')));
+        QFile families(QStringLiteral(KESTREL_TRANSLATION_FAMILIES));
+        QVERIFY(families.open(QIODevice::ReadOnly | QIODevice::Text));
         const QDir folder(QStringLiteral(KESTREL_SOURCE_DIR "/resources/translations"));
-        for (const QString& name : folder.entryList({QStringLiteral("English*.ts")}, QDir::Files))
-            Read_Ts(folder.filePath(name), &english, &problems);
-        for (auto it = found.cbegin(); it != found.cend(); ++it) {
-            if (!english.contains(it.key()))
-                problems << QStringLiteral("no English*.ts holds ") + it.key();
+        QTemporaryDir scratch;
+        QStringList problems;
+        Messages english, chinese;
+        int checked = 0;
+        while (!families.atEnd()) {
+            const QStringList fields = QString::fromUtf8(families.readLine()).trimmed().split(QLatin1Char('\t'));
+            if (fields.size() < 2)
+                continue;
+            const QString ts = fields.first();
+            const QString copy = scratch.filePath(ts);
+            QVERIFY(QFile::copy(folder.filePath(ts), copy));
+            QProcess lupdate;
+            lupdate.start(QStringLiteral(KESTREL_LUPDATE),
+                          QStringLiteral("-silent " KESTREL_LUPDATE_OPTIONS).split(QLatin1Char(' '))
+                              + QStringList{QStringLiteral("-I" KESTREL_SOURCE_DIR)} + fields.mid(1)
+                              + QStringList{QStringLiteral("-ts"), copy});
+            QVERIFY2(lupdate.waitForFinished(120000), qPrintable(lupdate.errorString()));
+            // lupdate warns of a text it cannot place (a class it does not know as
+            // context, a tr() it cannot read): such a text would not be translated.
+            const QString complaints = QString::fromLocal8Bit(lupdate.readAllStandardError()).trimmed();
+            QVERIFY2(lupdate.exitCode() == 0 && complaints.isEmpty(), qPrintable(ts + ": " + complaints));
+            const QByteArray committed = Contents(folder.filePath(ts));
+            const QByteArray updated = Contents(copy);
+            if (updated != committed)
+                problems << ts + QStringLiteral(" is not what lupdate makes of its sources: ")
+                                + First_Difference(committed, updated);
+            Read_Ts(folder.filePath(ts), &english, &problems);
+            ++checked;
         }
-        Check_Finished(english, found, &problems);
+        QVERIFY2(checked == folder.entryList({QStringLiteral("English*.ts")}, QDir::Files).size(),
+                 "every English*.ts file has its sources");
+        QVERIFY(english.size() > 100);
+        Check_Finished(english, nullptr, &problems);
         // Chinese.ts holds only the texts whose Chinese differs from the source text.
         Read_Ts(folder.filePath(QStringLiteral("Chinese.ts")), &chinese, &problems);
-        Check_Finished(chinese, found, &problems);
+        Check_Finished(chinese, &english, &problems);
 
         QVERIFY2(problems.isEmpty(),
                  qPrintable(QStringLiteral("\nThe translation sources are not in step with the code. Run\n"
