@@ -56,6 +56,10 @@
         <translation>This is not a regular file (it is a device, pipe or socket) and cannot be saved as a data file: %1</translation>
     </message>
     <message>
+        <source>这是循环的符号链接，不能保存为数据文件：%1</source>
+        <translation>This is a symbolic link that leads round in a loop and cannot be saved as a data file: %1</translation>
+    </message>
+    <message>
         <location filename="../../image/image_line_format.cpp" line="63"/>
         <source>行太短，缺少地址或字节数</source>
         <translation>the line is too short: address or byte count missing</translation>
