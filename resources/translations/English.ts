@@ -124,6 +124,10 @@
         <translation>KESTREL Programming Software</translation>
     </message>
     <message>
+        <source>程序文件夹和用户数据文件夹都无法写入：工作文件放在临时文件夹 %1 中，退出后不保留设置。</source>
+        <translation>Neither the program folder nor the user&apos;s data folder can be written: the working files are in the temporary folder %1, and settings are not kept after exit.</translation>
+    </message>
+    <message>
         <location filename="../../forms/mainwindow.ui" line="74"/>
         <source>文件</source>
         <translation>&amp;File</translation>
