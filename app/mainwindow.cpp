@@ -315,6 +315,18 @@ void MainWindow::Retranslate_Shell()
         setWindowTitle(title);
     else
         setWindowTitle(title + QStringLiteral(" - ") + QFileInfo(m_currentFile).fileName());
+    // Where nothing the editor writes outlives the run, the status bar says
+    // so for good, without a box in the way.
+    if (App_Paths::In_Temporary_Folder()) {
+        auto* note = statusBar()->findChild<QLabel*>(QStringLiteral("temporary_folder_note"));
+        if (!note) {
+            note = new QLabel(statusBar());
+            note->setObjectName(QStringLiteral("temporary_folder_note"));
+            statusBar()->addWidget(note);
+        }
+        note->setText(tr("程序文件夹和用户数据文件夹都无法写入：工作文件放在临时文件夹 %1 中，退出后不保留设置。")
+                          .arg(QDir::toNativeSeparators(App_Paths::Writable_Folder())));
+    }
 }
 
 void MainWindow::Install_Language(const QString& language)

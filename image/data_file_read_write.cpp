@@ -11,6 +11,11 @@
 
 #include <algorithm>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 QString Tr(const char* text)
 {
@@ -120,6 +125,12 @@ bool DATA_FILE_READ_WRITE::Read_Image_File(const QString& path, QString* text, Q
                                            QVector<Image_Line_Info>* lines)
 {
     const QString shown = QDir::toNativeSeparators(path);
+    const auto notRegular = [&](bool folder) {
+        *error = folder ? Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "这是文件夹，不是数据文件：%1")).arg(shown)
+                        : Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "这不是普通文件（而是设备、管道或套接字），不能作为数据文件打开：%1"))
+                              .arg(shown);
+        return false;
+    };
     // Only a regular file is opened: a FIFO would block the open, and a
     // device (or a link to one) reports size 0 and may never end.
     const QFileInfo info(path);
@@ -127,23 +138,32 @@ bool DATA_FILE_READ_WRITE::Read_Image_File(const QString& path, QString* text, Q
         *error = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "文件不存在：%1")).arg(shown);
         return false;
     }
-    if (info.isDir()) {
-        *error = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "这是文件夹，不是数据文件：%1")).arg(shown);
+    if (!info.isFile())
+        return notRegular(info.isDir());
+    // The path may name something else by the time it is opened: the open
+    // does not wait (for a writer of a FIFO swapped in), and what was opened
+    // is judged again before anything is read.
+    const QString cannotOpen = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "无法打开文件：%1")).arg(shown);
+    const int handle = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (handle < 0) {
+        *error = cannotOpen;
         return false;
     }
-    if (!info.isFile()) {
-        *error = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "这不是普通文件（而是设备、管道或套接字），不能作为数据文件打开：%1"))
-                     .arg(shown);
-        return false;
+    struct stat opened = {};
+    if (::fstat(handle, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        ::close(handle);
+        return notRegular(S_ISDIR(opened.st_mode));
     }
     const QString tooLarge = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "文件过大（超过 16 MiB）"));
-    if (info.size() > Image_Text_Max_Chars) {
+    if (opened.st_size > Image_Text_Max_Chars) {
+        ::close(handle);
         *error = tooLarge;
         return false;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "无法打开文件：%1")).arg(shown);
+    QFile file; // closes the handle from here on
+    if (!file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(handle);
+        *error = cannotOpen;
         return false;
     }
     // One byte over the limit is enough to refuse a file that grew since
@@ -172,7 +192,13 @@ bool DATA_FILE_READ_WRITE::Save_Image_Text(const QString& path, const QString& t
     const QString shown = QDir::toNativeSeparators(path);
     // The save renames a new file over the target: only a regular file (or
     // none yet) may be replaced. A folder, device, FIFO or socket, or a link
-    // to one, stays as it is.
+    // to one, stays as it is; so does a link that leads round in a loop. The
+    // target is only looked at, never opened, so nothing put there can block.
+    struct stat target = {};
+    if (::stat(QFile::encodeName(path).constData(), &target) != 0 && errno == ELOOP) {
+        *error = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "这是循环的符号链接，不能保存为数据文件：%1")).arg(shown);
+        return false;
+    }
     const QFileInfo info(path);
     if (info.isDir()) {
         *error = Tr(QT_TRANSLATE_NOOP("DATA_FILE_READ_WRITE", "这是文件夹，不能保存为数据文件：%1")).arg(shown);

@@ -44,6 +44,10 @@
         <translation>This is not a regular file (it is a device, pipe or socket) and cannot be saved as a data file: %1</translation>
     </message>
     <message>
+        <source>这是循环的符号链接，不能保存为数据文件：%1</source>
+        <translation>This is a symbolic link that leads round in a loop and cannot be saved as a data file: %1</translation>
+    </message>
+    <message>
         <source>行太短，缺少地址或字节数</source>
         <translation>the line is too short: address or byte count missing</translation>
     </message>
@@ -93,6 +97,10 @@
     <message>
         <source>KESTREL 写频软件</source>
         <translation>KESTREL Programming Software</translation>
+    </message>
+    <message>
+        <source>程序文件夹和用户数据文件夹都无法写入：工作文件放在临时文件夹 %1 中，退出后不保留设置。</source>
+        <translation>Neither the program folder nor the user&apos;s data folder can be written: the working files are in the temporary folder %1, and settings are not kept after exit.</translation>
     </message>
     <message>
         <source>文件</source>

@@ -6,8 +6,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <atomic>
+#include <thread>
+
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <unistd.h>
 
 class Tst_Image_Container : public QObject
 {
@@ -255,6 +260,36 @@ void Tst_Image_Container::files_over_the_limit_or_not_regular_are_refused()
         QVERIFY2(timer.elapsed() < 1000 && error.contains(name[1] == 'o' ? "文件夹" : "不是普通文件"), qPrintable(error));
     }
 
+    // A FIFO swapped in while the file is opened is refused, never waited on:
+    // a thread swaps it with a regular file for 2 s of opens. Should an open
+    // wait all the same, a writer lets it go after 20 s and the time fails.
+    const QString swapped = dir.filePath(QStringLiteral("swapped.PF")), good = Make_Image_Text(0x1000, QByteArray(8, 'Z'));
+    QVERIFY(Write_Text_File(dir.filePath(QStringLiteral("regular")), good) && Write_Text_File(swapped, good));
+    std::atomic<bool> done{false};
+    std::thread swapper([&] {
+        const auto native = [&](const char* name) { return QFile::encodeName(dir.filePath(QLatin1String(name))); };
+        const QByteArray names[] = {native("fifo.PF"), native("regular"), native("next"), native("swapped.PF")};
+        QElapsedTimer clock;
+        clock.start();
+        for (int i = 0; !done; ++i) {
+            if (::link(names[i % 2].constData(), names[2].constData()) == 0)
+                ::rename(names[2].constData(), names[3].constData());
+            if (clock.elapsed() > 20000)
+                ::close(::open(names[0].constData(), O_WRONLY | O_NONBLOCK));
+        }
+    });
+    QElapsedTimer timer;
+    timer.start();
+    qint64 longest = 0;
+    QString wrong;
+    for (qint64 start; (start = timer.elapsed()) < 2000 && wrong.isEmpty(); longest = qMax(longest, timer.elapsed() - start)) {
+        if (DATA_FILE_READ_WRITE::Read_Image_File(swapped, &text, &error) ? text != good : !error.contains(QStringLiteral("不是普通文件")))
+            wrong = error;
+    }
+    done = true;
+    swapper.join();
+    QVERIFY2(longest < 5000 && wrong.isEmpty(), qPrintable(QString::number(longest) + QLatin1Char(' ') + wrong));
+
     // Nor does a save replace one, or a device node where mknod is permitted (only
     // nodes in this folder: a save that went wrong must not reach /dev); a link
     // to a regular file is saved through and stays a link.
@@ -263,8 +298,9 @@ void Tst_Image_Container::files_over_the_limit_or_not_regular_are_refused()
     QVERIFY(QFile::link(file.fileName(), link) && image->Write_All_Ram_Data_to_File(link));
     QVERIFY(QFileInfo(link).isSymLink() && Read_Text_File(file.fileName()) == image->Image_Text());
     QVERIFY(QFile::link(dir.filePath(QStringLiteral("fifo.PF")), dir.filePath(QStringLiteral("fifo link.PF"))));
+    QCOMPARE(::symlink("loop.PF", QFile::encodeName(dir.filePath(QStringLiteral("loop.PF"))).constData()), 0);
     const bool device = ::mknod(QFile::encodeName(dir.filePath(QStringLiteral("null.PF"))).constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
-    for (const char* name : {"folder.PF", "fifo.PF", "fifo link.PF", "null.PF"}) {
+    for (const char* name : {"folder.PF", "fifo.PF", "fifo link.PF", "loop.PF", "null.PF"}) {
         const QByteArray path = QFile::encodeName(dir.filePath(QLatin1String(name)));
         struct stat before = {}, after = {};
         if (::lstat(path.constData(), &before) != 0)
