@@ -442,8 +442,9 @@ void MainWindow::Build_No_Data_Notice()
     // The room keeps the size every page needs, built or not, so the window
     // cannot shrink below it; a page larger than the room (other fonts, a
     // window forced smaller) scrolls and is never squeezed.
-    m_pageRoom = new Page_Room(ui->stackedWidget, [this, defaultWindow = size()] { return Default_Page_Room(defaultWindow); },
-                               column);
+    const QSize defaultWindow = size(); // as the form makes it
+    m_pageRoom = new Page_Room(
+        ui->stackedWidget, [this, defaultWindow] { return Default_Page_Room(defaultWindow); }, column);
     m_pageRoom->setMinimumSize(Smallest_Page_Room);
     m_pageRoom->setObjectName(QStringLiteral("pageRoom"));
     m_pageRoom->setFrameShape(QFrame::NoFrame);

@@ -135,6 +135,11 @@ void Page_Room::Update_Floors()
     m_flooredPage = page;
     if (!page || !page->layout()) // an empty slot, or a page not built yet
         return;
+    // Hints afresh: a layout in a page out of sight keeps those of its
+    // nested layouts until it is next laid out (after a language switch, the
+    // old texts').
+    for (QLayout* layout : page->findChildren<QLayout*>())
+        layout->invalidate();
     const QSize room = m_defaultRoom();
 
     QVector<QScrollArea*> areas;
