@@ -4,6 +4,7 @@
 #include "app/app_paths.h"
 #include "app/font_substitutes.h"
 #include "app/page_presence.h"
+#include "app/page_room.h"
 #include "app/shell_blocks.h"
 #include "app/shown_text_keeper.h"
 #include "image/data_file_read_write.h"
@@ -27,7 +28,6 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QScrollArea>
 #include <QSettings>
 #include <QTreeWidgetItem>
 #include <QVBoxLayout>
@@ -38,7 +38,7 @@ namespace {
 
 const char Language_Key[] = "/SYSTEM_SETTING/LANGUAGE";
 // The room the largest page needs, in either language.
-constexpr QSize Page_Room(660, 380);
+constexpr QSize Smallest_Page_Room(660, 380);
 
 MainWindow::Message_Sink& Sink()
 {
@@ -373,10 +373,12 @@ void MainWindow::Language_Change(const QString& language)
     Retranslate_All_Pages();
     // An empty image (nothing loaded yet) carries nothing back; decoding it
     // would only wipe the pages' form defaults.
-    if (!m_image->Is_Empty())
+    if (!m_image->Is_Empty()) {
         Decode_All_Pages();
-    else
+    } else {
         Clear_Pages_Without_Data();
+        Update_No_Data_Notice(); // the texts changed the pages' sizes and the frame's
+    }
 }
 
 void MainWindow::on_action_Chinese_triggered()
@@ -452,15 +454,34 @@ void MainWindow::Build_No_Data_Notice()
     // The room keeps the size every page needs, built or not, so the window
     // cannot shrink below it; a page larger than the room (other fonts, a
     // window forced smaller) scrolls and is never squeezed.
-    auto* room = new QScrollArea(column);
-    room->setMinimumSize(Page_Room);
-    room->setObjectName(QStringLiteral("pageRoom"));
-    room->setFrameShape(QFrame::NoFrame);
-    room->setFocusPolicy(Qt::NoFocus);
-    room->setWidgetResizable(true);
-    room->setWidget(ui->stackedWidget);
-    layout->addWidget(room, 1);
+    const QSize defaultWindow = size(); // as the form makes it
+    m_pageRoom = new Page_Room(
+        ui->stackedWidget, [this, defaultWindow] { return Default_Page_Room(defaultWindow); }, column);
+    m_pageRoom->setMinimumSize(Smallest_Page_Room);
+    m_pageRoom->setObjectName(QStringLiteral("pageRoom"));
+    m_pageRoom->setFrameShape(QFrame::NoFrame);
+    m_pageRoom->setFocusPolicy(Qt::NoFocus);
+    layout->addWidget(m_pageRoom, 1);
     connect(ui->stackedWidget, &QStackedWidget::currentChanged, this, &MainWindow::Update_No_Data_Notice);
+}
+
+// The room the window gives the pages at `defaultWindow`, its size as the
+// form makes it: the window less its frame around the room. The frame is
+// what the window holds beside the room at its smallest, with the navigation
+// tree at its widest (as it stands at the default size) and the notice at
+// its height across that room.
+QSize MainWindow::Default_Page_Room(QSize defaultWindow) const
+{
+    // The frame's hints afresh: the notice may have just come or gone.
+    ui->splitter->updateGeometry();
+    ui->centralwidget->updateGeometry();
+    QSize frame = minimumSizeHint() - m_pageRoom->minimumSize();
+    frame.rwidth() += ui->treeWidget->maximumWidth() - ui->treeWidget->minimumWidth();
+    if (m_noDataNotice->isVisibleTo(ui->centralwidget)) {
+        const int width = defaultWindow.width() - frame.width();
+        frame.rheight() += m_noDataNotice->heightForWidth(width) - m_noDataNotice->minimumSizeHint().height();
+    }
+    return defaultWindow - frame;
 }
 
 void MainWindow::Update_No_Data_Notice()
@@ -468,4 +489,5 @@ void MainWindow::Update_No_Data_Notice()
     const int slot = ui->stackedWidget->currentIndex();
     m_noDataNotice->setText(tr("此文件中没有本页的数据。"));
     m_noDataNotice->setVisible(slot >= 0 && Page_Without_Data(Page_Slot(slot)));
+    m_pageRoom->Update_Floors();
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 class DATA_FILE_READ_WRITE;
+class Page_Room;
 class QCloseEvent;
 class QLabel;
 
@@ -142,6 +143,7 @@ private:
     void Report_Pages_Without_Data(const QString& path);
     void Build_No_Data_Notice();
     void Update_No_Data_Notice();
+    QSize Default_Page_Room(QSize defaultWindow) const;
 
     std::unique_ptr<Ui::MainWindow> ui;
     std::unique_ptr<DATA_FILE_READ_WRITE> m_image;
@@ -155,6 +157,7 @@ private:
     QString m_language;
     QString m_currentFile;
     QLabel* m_noDataNotice = nullptr;
+    Page_Room* m_pageRoom = nullptr;
 
     // The editor's pages, in the fixed order of decode all and encode all.
     std::vector<Page_Entry> m_pages;

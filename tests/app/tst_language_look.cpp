@@ -4,10 +4,48 @@
 #include "app/mainwindow.h"
 #include "support/test_workdir.h"
 #include <QDialogButtonBox>
+#include <QMap>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QtTest>
+
+namespace {
+
+// The sizes of a page and of each scrolled content in it, by slot and by
+// scroll area.
+using Sizes = QMap<QString, QSize>;
+
+// Shows the page in `slot` (built now if it was not) and gives its sizes, or
+// what each must keep at any window size: its size now or its size hint,
+// whichever is smaller.
+Sizes Shown_Sizes(MainWindow& window, int slot, bool floors = false)
+{
+    QWidget* page = window.Page_At(MainWindow::Page_Slot(slot));
+    window.findChild<QStackedWidget*>()->setCurrentWidget(page);
+    QCoreApplication::processEvents(); // lays the page out
+    QMap<QString, QWidget*> widgets{{QString::number(slot), page}};
+    for (const QScrollArea* area : page->findChildren<QScrollArea*>())
+        widgets.insert(QString::number(slot) + '/' + area->objectName(), area->widget());
+    Sizes sizes;
+    for (auto it = widgets.begin(); it != widgets.end(); ++it)
+        sizes.insert(it.key(), floors ? it.value()->size().boundedTo(it.value()->sizeHint()) : it.value()->size());
+    return sizes;
+}
+
+QStringList Squeezed(const Sizes& sizes, const Sizes& floors, const QString& where)
+{
+    QStringList squeezed;
+    for (auto it = floors.begin(); it != floors.end(); ++it) {
+        const QSize size = sizes.value(it.key());
+        if (size.expandedTo(it.value()) != size)
+            squeezed << QStringLiteral("%1 %2: %3x%4 < %5x%6").arg(where, it.key()).arg(size.width()).arg(size.height())
+                            .arg(it.value().width()).arg(it.value().height());
+    }
+    return squeezed;
+}
+
+} // namespace
 
 class Tst_Language_Look : public QObject
 {
@@ -22,28 +60,47 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             // The smallest size does not wait for the pages to be built.
             QVERIFY(window.minimumSizeHint().width() >= 835 && window.minimumSizeHint().height() >= 419);
-            auto* stack = window.findChild<QStackedWidget*>();
             auto* room = window.findChild<QScrollArea*>(QStringLiteral("pageRoom"));
             for (const QString& language : QStringList{first, first == "CHINESE" ? "ENGLISH" : "CHINESE"}) {
                 window.Language_Change(language);
                 const QDialogButtonBox box(QDialogButtonBox::Ok); // its button's text is Qt's
                 QCOMPARE(box.button(QDialogButtonBox::Ok)->text().remove('&'), language == "CHINESE" ? "确定" : "OK");
                 QStringList clipped;
+                Sizes floors;
                 for (int slot = 0; slot < MainWindow::Slot_Count; ++slot) {
-                    QWidget* page = window.Page_At(MainWindow::Page_Slot(slot));
-                    stack->setCurrentWidget(page);
-                    QCoreApplication::processEvents(); // lays the page out
-                    clipped += Clipped_Captions(page);
+                    floors.insert(Shown_Sizes(window, slot, true));
+                    clipped += Clipped_Captions(window.Page_At(MainWindow::Page_Slot(slot)));
                 }
                 QVERIFY2(clipped.isEmpty(), qPrintable(language + ":\n" + clipped.join('\n')));
 
-                // At its smallest the window holds every page without scrolling.
+                // At its smallest the window holds every page's minimum without
+                // scrolling, and scrolls rather than squeeze a page or its
+                // scrolled content below its floor; so too in a window made at
+                // the smallest before its pages are built, in another order.
                 window.resize(1, 1);
                 QCoreApplication::processEvents();
                 for (int slot = 0; slot < MainWindow::Slot_Count; ++slot) {
                     const QSize needs = window.Page_At(MainWindow::Page_Slot(slot))->minimumSizeHint();
                     QVERIFY2(needs.boundedTo(room->viewport()->size()) == needs, qPrintable(language + QString::number(slot)));
                 }
+                Sizes smallest;
+                for (int slot = 0; slot < MainWindow::Slot_Count; ++slot)
+                    smallest.insert(Shown_Sizes(window, slot));
+                QStringList squeezed = Squeezed(smallest, floors, QStringLiteral("in turn"));
+                {
+                    MainWindow late; // in the language just chosen
+                    late.show();
+                    late.resize(1, 1);
+                    QVERIFY(QTest::qWaitForWindowExposed(&late));
+                    Sizes lateSmallest, lateFloors;
+                    for (int slot = MainWindow::Slot_Count - 1; slot >= 0; --slot)
+                        lateSmallest.insert(Shown_Sizes(late, slot));
+                    late.resize(1280, 800);
+                    for (int slot = 0; slot < MainWindow::Slot_Count; ++slot)
+                        lateFloors.insert(Shown_Sizes(late, slot, true));
+                    squeezed += Squeezed(lateSmallest, lateFloors, QStringLiteral("built late"));
+                }
+                QVERIFY2(squeezed.isEmpty(), qPrintable(language + ":\n" + squeezed.join('\n')));
                 window.resize(1280, 800);
             }
         }
