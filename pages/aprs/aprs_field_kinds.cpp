@@ -66,7 +66,7 @@ Byte_Kind<QLineEdit> Position(QLineEdit* edit, QComboBox* hemisphere)
                 const Aprs_Codec::Position position = Position_From_Field(hex);
                 read->Showing = true;
                 hemisphere->setCurrentIndex(position.Hemisphere);
-                edit->setText(position.Text);
+                Show_Stored_Text(edit, position.Text);
                 read->Showing = false;
                 read->Remember(edit, hemisphere, hex.left(2 * Word_Bytes), Word_Bytes);
             },
@@ -80,7 +80,7 @@ Byte_Kind<QLineEdit> Altitude(QComboBox* unit)
     const auto read = std::make_shared<Shown_As_Read>();
     const auto feet = [unit] { return unit->currentIndex() == Altitude_Unit_Feet; };
     return {[=](QLineEdit* edit, QStringView hex) {
-                edit->setText(Altitude_From_Field(hex, feet()));
+                Show_Stored_Text(edit, Altitude_From_Field(hex, feet()));
                 read->Remember(edit, unit, hex.left(2 * Word_Bytes), Word_Bytes);
             },
             [=](QLineEdit* edit, QStringView, int) {

@@ -324,6 +324,10 @@ void APRS_FORM::Set_Line_Edit_Validators()
 
     // Once left, the path and the numbers show what they are stored as.
     Show_Stored_Form_When_Left(ui->lineEdit_23, Stored_Path_Text);
+    // A comment read with a 00 byte inside keeps it; what deleting leaves
+    // before it reads back without it.
+    Show_Stored_Form_When_Left(ui->lineEdit_24,
+                               [](const QString& text) { return Comment_From_Hex(Comment_To_Hex(text)); });
     Show_Stored_Form_When_Left(ui->lineEdit_5, Stored_Position_Text);
     Show_Stored_Form_When_Left(ui->lineEdit_4, Stored_Position_Text);
     // The unit box, not the page's form: a focus change while the page is
