@@ -16,6 +16,7 @@
 #include "pages/signalling/dtmf_form.h"
 #include "pages/signalling/five_tone_form.h"
 #include "pages/signalling/two_tone_form.h"
+#include "widgets/carried_values.h"
 #include "widgets/combo_key_guard.h"
 #include "widgets/table_editor.h"
 #include "widgets/wheel_guard.h"
@@ -366,6 +367,7 @@ void MainWindow::Language_Change(const QString& language)
     // values across. Encode first (and keep the working file up to date),
     // re-translate, then decode from the same image.
     Finish_Pending_Edit();
+    const Carried_Values carried;
     Encode_All_Pages();
     Write_Shell_Fixed_Blocks(m_image.get());
     if (!m_image->Write_All_Ram_Data_to_File(m_image->Working_File_Path()))

@@ -22,6 +22,17 @@ bool Read_Plain_Number(const QString& text, double* value)
     return true;
 }
 
+// Whether deleting characters from `from` can leave `text`.
+bool Left_By_Deleting(const QString& text, const QString& from)
+{
+    qsizetype at = 0;
+    for (QChar c : from) {
+        if (at < text.size() && text[at] == c)
+            ++at;
+    }
+    return at == text.size();
+}
+
 } // namespace
 
 CustomDoubleValidator::CustomDoubleValidator(QObject* parent)
@@ -30,6 +41,19 @@ CustomDoubleValidator::CustomDoubleValidator(QObject* parent)
 }
 
 QValidator::State CustomDoubleValidator::validate(QString& input, int& /*pos*/) const
+{
+    const State state = Rule_State(input);
+    if (state == Invalid && Refuses(m_held) && Left_By_Deleting(input, m_held))
+        return Intermediate;
+    return state;
+}
+
+bool CustomDoubleValidator::Refuses(const QString& text) const
+{
+    return Rule_State(text) == Invalid;
+}
+
+QValidator::State CustomDoubleValidator::Rule_State(const QString& input) const
 {
     if (input.isEmpty() || input == QLatin1String("0") || input == QLatin1String("0.")
         || input == QLatin1String("0.0"))

@@ -36,6 +36,13 @@ int Field_Rule::Stored_Bytes(const QString& text) const
     return m_storage == Storage::Single_Byte ? int(text.size()) : int(text.toUtf8().size());
 }
 
+bool Field_Rule::Storable(const QString& character) const
+{
+    // A stored text ends at its first 00 byte; one byte holds 01-7E only.
+    const char16_t c = character.at(0).unicode();
+    return c != 0 && (m_storage == Storage::Utf8 || c <= 0x7E);
+}
+
 QValidator::State Field_Rule::Pattern_State(const QString& text) const
 {
     if (m_pattern.pattern().isEmpty())
@@ -52,20 +59,15 @@ QValidator::State Field_Rule::State(const QString& text, const QString& held) co
     const QStringList characters = Characters(text, &whole);
     if (!whole)
         return QValidator::Invalid;
-    for (QChar c : text) {
-        // A stored text ends at its first 00 byte; one byte holds 01-7E only.
-        if (c.unicode() == 0 || (m_storage == Storage::Single_Byte && c.unicode() > 0x7E))
-            return QValidator::Invalid;
-    }
     if (m_maxBytes > 0 && Stored_Bytes(text) > m_maxBytes)
         return QValidator::Invalid;
 
-    // A character the pattern refuses even on its own counts against the
-    // copies of it the field was loaded with; the rest must match.
+    // A character the storage or the pattern refuses even on its own counts
+    // against the copies of it the field was loaded with; the rest must match.
     QString typed;
     QHash<QString, int> refused;
     for (const QString& c : characters) {
-        if (Pattern_State(c) != QValidator::Invalid)
+        if (Storable(c) && Pattern_State(c) != QValidator::Invalid)
             typed += c;
         else if (++refused[c] > held.count(c))
             return QValidator::Invalid;

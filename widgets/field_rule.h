@@ -12,8 +12,9 @@
 //   U+0000: a stored text ends at its first 00 byte);
 // - a budget of stored bytes (0: none beyond the field's length);
 // - whole characters only: never half of a surrogate pair.
-// A field loaded with characters its pattern refuses keeps them: they may stay
-// or be deleted, but no keystroke adds one more of them.
+// A field loaded with characters its pattern or its storage refuses (a 00
+// byte read inside a text) keeps them: they may stay or be deleted, but no
+// keystroke adds one more of them.
 class Field_Rule
 {
 public:
@@ -34,6 +35,7 @@ public:
 
 private:
     QValidator::State Pattern_State(const QString& text) const;
+    bool Storable(const QString& character) const;
 
     QRegularExpression m_pattern; // anchored; no pattern: any text
     Storage m_storage = Storage::Utf8;

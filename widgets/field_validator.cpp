@@ -1,5 +1,6 @@
 #include "widgets/field_validator.h"
 
+#include "widgets/customdoublevalidator.h"
 #include "widgets/stored_form_keeper.h"
 
 #include <QLineEdit>
@@ -28,6 +29,8 @@ void Show_Stored_Text(QLineEdit* edit, const QString& text)
     // Held before it is set: the line edit judges the new text as it takes it.
     if (validator)
         validator->Hold(shown);
+    else if (auto* number = qobject_cast<CustomDoubleValidator*>(const_cast<QValidator*>(edit->validator())))
+        number->Hold(shown);
     edit->setText(shown);
 }
 

@@ -33,9 +33,12 @@ void Apply_Field_Rule(QLineEdit* edit, const Field_Rule& rule);
 
 // Shows a stored text in `edit`: as much of it as the field can hold (its
 // maximum length and its rule's budget, whole characters only), which its
-// validator then holds as loaded. Every decoder fills text fields this way.
+// validator (a field rule's or a number's) then holds as loaded. Every
+// decoder fills text fields this way.
 void Show_Stored_Text(QLineEdit* edit, const QString& text);
 
 // Whenever editing of `edit` finishes, or it loses the focus, it shows
 // `stored(text)`: the text its codec gives back once the shown text is stored.
+// A number its own rule refuses (what deleting left of a loaded value beyond
+// the range) is not stored: the field shows again what it showed before.
 void Show_Stored_Form_When_Left(QLineEdit* edit, std::function<QString(const QString&)> stored);

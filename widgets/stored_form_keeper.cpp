@@ -1,5 +1,6 @@
 #include "widgets/stored_form_keeper.h"
 
+#include "widgets/customdoublevalidator.h"
 #include "widgets/field_validator.h"
 
 #include <QFocusEvent>
@@ -28,7 +29,10 @@ void Stored_Form_Keeper::Keep()
 {
     if (!m_edit->isModified())
         return; // a text the user has not touched is as it was loaded
-    const QString stored = m_stored(m_edit->text());
+    // A number its rule refuses is left of a loaded one the rule refuses too:
+    // the field goes back to the text it showed before the edit.
+    const auto* number = qobject_cast<const CustomDoubleValidator*>(m_edit->validator());
+    const QString stored = number && number->Refuses(m_edit->text()) ? number->Held() : m_stored(m_edit->text());
     if (stored != m_edit->text())
         Show_Stored_Text(m_edit, stored);
 }

@@ -7,7 +7,8 @@ class QLineEdit;
 
 // Brings a line edit to the text its codec gives back (its stored form) when
 // editing finishes or the edit loses the focus, so that it never shows what
-// it would not store. Lives as a child of its line edit.
+// it would not store; a number its own rule refuses goes back to the text the
+// field showed before the edit. Lives as a child of its line edit.
 class Stored_Form_Keeper : public QObject
 {
     Q_OBJECT

@@ -2,6 +2,7 @@
 
 #include "image/hex_text.h"
 #include "pages/aprs/aprs_codec.h"
+#include "widgets/carried_values.h"
 #include "widgets/field_validator.h"
 
 #include <QComboBox>
@@ -13,14 +14,13 @@ using namespace Aprs_Codec;
 
 namespace {
 
-// What the last decode showed in a text field and its list, and the field's
-// digits as read (none where the block did not hold them whole).
+// What the last decode of a file showed in a text field and its list, and
+// the field's digits as read (none where the block did not hold them whole).
 struct Shown_As_Read
 {
     QString Text;
     int Index = -1;
     QString Digits;
-    bool Showing = false; // a decode is setting the widgets
 
     void Remember(const QLineEdit* edit, const QComboBox* list, QStringView digits, int bytes)
     {
@@ -32,6 +32,14 @@ struct Shown_As_Read
     bool Unedited(const QLineEdit* edit, const QComboBox* list) const
     {
         return !Digits.isEmpty() && edit->text() == Text && (list ? list->currentIndex() : -1) == Index;
+    }
+
+    // Whether a decode of `digits` only carries the field's values across: a
+    // language switch reads back `written`, what the field wrote for what it
+    // shows.
+    bool Carried(QStringView digits, const QString& written) const
+    {
+        return Carried_Values::Active() && !Digits.isEmpty() && digits.compare(written, Qt::CaseInsensitive) == 0;
     }
 };
 
@@ -48,58 +56,63 @@ Byte_Kind<QLineEdit> Position(QLineEdit* edit, QComboBox* hemisphere)
         return read->Unedited(edit, hemisphere) ? Hex_Le_Or_Zero(read->Digits, 0, Word_Bytes)
                                                 : Position_To_Word(edit->text(), hemisphere->currentIndex());
     };
-    const auto northOrEastForZero = [=] {
-        if (!read->Showing && hemisphere->currentIndex() > 0 && word() == 0)
-            hemisphere->setCurrentIndex(0);
-    };
-    // The list and code take effect at once; typing waits until it is done:
-    // editing finishes, or the field is left and shows its stored form, which
-    // comes in by setText (a text no longer modified).
-    QObject::connect(hemisphere, &QComboBox::currentIndexChanged, edit, northOrEastForZero);
-    QObject::connect(edit, &QLineEdit::editingFinished, hemisphere, northOrEastForZero);
-    QObject::connect(edit, &QLineEdit::textChanged, hemisphere, [=] {
-        if (!edit->isModified())
-            northOrEastForZero();
-    });
-
     return {[=](QLineEdit*, QStringView hex) {
+                const QStringView digits = hex.left(2 * Word_Bytes);
+                if (read->Carried(digits, Le_To_Hex(word(), Word_Bytes)))
+                    return;
                 const Aprs_Codec::Position position = Position_From_Field(hex);
-                read->Showing = true;
                 hemisphere->setCurrentIndex(position.Hemisphere);
-                edit->setText(position.Text);
-                read->Showing = false;
-                read->Remember(edit, hemisphere, hex.left(2 * Word_Bytes), Word_Bytes);
+                Show_Stored_Text(edit, position.Text);
+                read->Remember(edit, hemisphere, digits, Word_Bytes);
             },
             [=](QLineEdit*, QStringView, int) {
-                return Position_Field_Hex(word());
+                const quint32 value = word();
+                if (value == 0 && !Carried_Values::Active())
+                    hemisphere->setCurrentIndex(0);
+                return Position_Field_Hex(value);
             }};
+}
+
+std::function<QString(const QString&)> Stored_Position_Form(QComboBox* hemisphere)
+{
+    return [hemisphere](const QString& text) {
+        if (Position_To_Word(text, 0) == 0)
+            hemisphere->setCurrentIndex(0);
+        return Stored_Position_Text(text);
+    };
 }
 
 Byte_Kind<QLineEdit> Altitude(QComboBox* unit)
 {
     const auto read = std::make_shared<Shown_As_Read>();
     const auto feet = [unit] { return unit->currentIndex() == Altitude_Unit_Feet; };
+    const auto word = [=](const QLineEdit* edit) {
+        return read->Unedited(edit, unit) ? Hex_Le_Or_Zero(read->Digits, 0, Word_Bytes)
+                                          : Altitude_To_Word(edit->text(), feet());
+    };
     return {[=](QLineEdit* edit, QStringView hex) {
-                edit->setText(Altitude_From_Field(hex, feet()));
-                read->Remember(edit, unit, hex.left(2 * Word_Bytes), Word_Bytes);
+                const QStringView digits = hex.left(2 * Word_Bytes);
+                if (read->Carried(digits, Le_To_Hex(word(edit), Word_Bytes)))
+                    return;
+                Show_Stored_Text(edit, Altitude_From_Field(hex, feet()));
+                read->Remember(edit, unit, digits, Word_Bytes);
             },
-            [=](QLineEdit* edit, QStringView, int) {
-                const quint32 word = read->Unedited(edit, unit) ? Hex_Le_Or_Zero(read->Digits, 0, Word_Bytes)
-                                                                : Altitude_To_Word(edit->text(), feet());
-                return Altitude_Field_Hex(word);
-            }};
+            [=](QLineEdit* edit, QStringView, int) { return Altitude_Field_Hex(word(edit)); }};
 }
 
 Byte_Kind<QLineEdit> Path()
 {
     const auto read = std::make_shared<Shown_As_Read>();
-    return {[read](QLineEdit* edit, QStringView hex) {
+    const auto written = [read](const QLineEdit* edit, QStringView stored) {
+        return read->Unedited(edit, nullptr) ? read->Digits : Path_Field_Hex(edit->text(), stored);
+    };
+    return {[=](QLineEdit* edit, QStringView hex) {
+                if (read->Carried(hex, written(edit, hex)))
+                    return;
                 Show_Stored_Text(edit, Path_From_Hex(hex));
                 read->Remember(edit, nullptr, hex, Path_Field_Size);
             },
-            [read](QLineEdit* edit, QStringView stored, int) {
-                return read->Unedited(edit, nullptr) ? read->Digits : Path_Field_Hex(edit->text(), stored);
-            }};
+            [=](QLineEdit* edit, QStringView stored, int) { return written(edit, stored); }};
 }
 
 } // namespace Aprs_Field_Kinds

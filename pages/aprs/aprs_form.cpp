@@ -322,16 +322,21 @@ void APRS_FORM::Set_Line_Edit_Validators()
     Apply_Field_Rule(ui->lineEdit_23, Field_Rule(QStringLiteral("^[A-Z0-9\\,\\-]+$")));
     Apply_Field_Rule(ui->lineEdit_24, Field_Rule(QString(), Field_Rule::Storage::Utf8, Comment_Size));
 
-    // Once left, the path and the numbers show what they are stored as.
+    // Once left, the path and the numbers show what they are stored as (a
+    // position left at 0 with N/E). The list boxes, not the page's form: a
+    // focus change while the page is being destroyed comes after the form is
+    // gone.
     Show_Stored_Form_When_Left(ui->lineEdit_23, Stored_Path_Text);
-    Show_Stored_Form_When_Left(ui->lineEdit_5, Stored_Position_Text);
-    Show_Stored_Form_When_Left(ui->lineEdit_4, Stored_Position_Text);
-    // The unit box, not the page's form: a focus change while the page is
-    // being destroyed comes after the form is gone.
+    Show_Stored_Form_When_Left(ui->lineEdit_5, Aprs_Field_Kinds::Stored_Position_Form(ui->comboBox_13));
+    Show_Stored_Form_When_Left(ui->lineEdit_4, Aprs_Field_Kinds::Stored_Position_Form(ui->comboBox_12));
     QComboBox* unit = ui->comboBox_14;
     Show_Stored_Form_When_Left(ui->lineEdit_6, [unit](const QString& text) {
         return Stored_Altitude_Text(text, unit->currentIndex() == Altitude_Unit_Feet);
     });
+    // A comment read with a 00 byte inside keeps it; what deleting leaves
+    // before it reads back without it.
+    Show_Stored_Form_When_Left(ui->lineEdit_24,
+                               [](const QString& text) { return Comment_From_Hex(Comment_To_Hex(text)); });
 
     const auto number = [this](QLineEdit* edit, double top, int decimals) {
         auto* validator = new CustomDoubleValidator(this);

@@ -2,6 +2,7 @@
 
 #include "app/mainwindow.h"
 #include "image/data_file_read_write.h"
+#include "image/hex_text.h"
 #include "pages/aprs/aprs_form.h"
 #include "support/test_image.h"
 #include "support/test_workdir.h"
@@ -30,6 +31,7 @@ class Tst_Aprs_Language : public QObject
 private slots:
     void switch_keeps_every_value();
     void position_and_path_kept_until_edited();
+    void hemisphere_chosen_before_the_number();
 };
 
 void Tst_Aprs_Language::switch_keeps_every_value()
@@ -83,8 +85,9 @@ void Tst_Aprs_Language::switch_keeps_every_value()
 }
 
 // Latitude, longitude, altitude, path and the channels' list bytes beyond their lists come back as read from Open +
-// Save and a language switch, for random blocks and blocks the page wrote; an edit of one leaves the others, and the
-// next Open shows what it showed.
+// Save and a language switch, for random blocks and blocks the page wrote; an edit of one leaves the others, the
+// next Open shows what it showed, and the field typed back to what the Open showed, across a language switch,
+// writes what was read again.
 void Tst_Aprs_Language::position_and_path_kept_until_edited()
 {
     Test_Workdir workdir(true, QStringLiteral("CHINESE"));
@@ -118,18 +121,27 @@ void Tst_Aprs_Language::position_and_path_kept_until_edited()
         block[0xDF] = char(target ? 0 : 0x7F); // an altitude the field shows in either unit, or one far beyond
         if (target == 0)
             block.replace(0xCC, 4, From_Hex(seed % 8 ? "FDFFFFFF" : "00000000")); // 0.000000 with S, and 0
+        if (target == 1) { // within the range, with more digits than the text shows
+            const qint32 longitude = qint32(random.bounded(1700000000)) * (seed % 2 ? -1 : 1);
+            block.replace(0xD4, 4, From_Hex(Le_To_Hex(quint32(longitude), 4)));
+        }
         block[0xFF] = char(seed % 9);
+        for (int at = 0x100; target == 3 && at < 0x138; at += 7) // names that can be typed
+            block.replace(at, 6, char('A' + random.bounded(26)) + QByteArray::number(random.bounded(10, 99))
+                                     + QByteArray(3, 0));
         block[0x106] = char(0x7F); // a path SSID of 127
         QString hex = To_Hex(block);
         QVERIFY(window.Image()->Write_String_To_Ram_File(Block_Addr, hex));
         page->Set_Windows_Data_From_SP_Read(window.Image());
+        auto* edit = page->findChild<QLineEdit*>(edits[target][0]);
+        auto* list = target < 3 ? page->findChild<QComboBox*>(edits[target][1]) : nullptr;
+        const QString opened = edit->text();
+        const int openedIndex = list ? list->currentIndex() : -1;
         QCOMPARE(fields(save()), fields(block));
         window.Language_Change(QStringLiteral("ENGLISH"));
         QByteArrayList expected = fields(save());
         QCOMPARE(expected, fields(block));
 
-        auto* edit = page->findChild<QLineEdit*>(edits[target][0]);
-        auto* list = target < 3 ? page->findChild<QComboBox*>(edits[target][1]) : nullptr;
         const QString typed = edits[target].at(seed <= 4 ? 2 : 2 + int(random.bounded(edits[target].size() - 2)));
         if (list && seed > 4 && random.bounded(2)) {
             list->setCurrentIndex((list->currentIndex() + 1) % 2);
@@ -139,14 +151,71 @@ void Tst_Aprs_Language::position_and_path_kept_until_edited()
             emit edit->editingFinished();
             QVERIFY(typed != ".5" || edit->text().toDouble() == 0.5);
         }
+        const QByteArray edited = save(); // a position saved as 0 shows N/E
         const QString shown = edit->text() + QString::number(list ? list->currentIndex() : 0);
-        const QByteArray edited = save();
         expected[target] = fields(edited).at(target);
         QCOMPARE(fields(edited), expected);
         window.Language_Change(QStringLiteral("CHINESE")); // saves, then opens what it saved
         QCOMPARE(edit->text() + QString::number(list ? list->currentIndex() : 0), shown);
         QCOMPARE(save(), edited);
+
+        edit->selectAll();
+        QTest::keyClicks(edit, opened);
+        if (list) { // numbers are left; a path SSID beyond 99 would then show its stored two digits
+            emit edit->editingFinished();
+            list->setCurrentIndex(openedIndex);
+        }
+        QCOMPARE(edit->text(), opened);
+        QCOMPARE(fields(save()), fields(block));
     }
+}
+
+// Chosen before the number is typed, a hemisphere is stored with it; a language switch or the unsaved-edits check
+// keeps it on a position of 0, which shows N/E once it is left at 0 or saved.
+void Tst_Aprs_Language::hemisphere_chosen_before_the_number()
+{
+    Test_Workdir workdir(true, QStringLiteral("CHINESE"));
+    MainWindow window;
+    QWidget* page = window.Page_At(MainWindow::Slot_Aprs);
+    auto* latitude = page->findChild<QLineEdit*>(QStringLiteral("lineEdit_5"));
+    auto* longitude = page->findChild<QLineEdit*>(QStringLiteral("lineEdit_4"));
+    auto* south = page->findChild<QComboBox*>(QStringLiteral("comboBox_13"));
+    auto* west = page->findChild<QComboBox*>(QStringLiteral("comboBox_12"));
+    const auto type = [](QLineEdit* edit, const QString& text) {
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        emit edit->editingFinished();
+    };
+    const auto word = [&](int offset) { return From_Hex(Block_Hex(*window.Image())).mid(offset, 4).toHex(' '); };
+    const QString saved = workdir.File(QStringLiteral("Data Files/saved.PF"));
+    type(latitude, QStringLiteral("0"));
+    type(longitude, QStringLiteral("0"));
+    QVERIFY(window.Save_File_To(saved));
+    QCOMPARE(latitude->text() + longitude->text(), QStringLiteral("0.0000000.000000"));
+
+    south->setCurrentIndex(1);
+    west->setCurrentIndex(1);
+    window.Language_Change(QStringLiteral("ENGLISH"));
+    QVERIFY(!window.Has_Unsaved_Edits());
+    QCOMPARE(south->currentIndex() + west->currentIndex(), 2);
+    type(latitude, QStringLiteral("33.875"));
+    type(longitude, QStringLiteral("118.5"));
+    QCOMPARE(south->currentIndex() + west->currentIndex(), 2);
+    QVERIFY(window.Save_File_To(saved));
+    QCOMPARE(word(0xCC), QByteArray("b0 7d 04 ec"));
+    QCOMPARE(word(0xD4), QByteArray("40 da 7c b9"));
+
+    latitude->selectAll();
+    QTest::keyClicks(latitude, QStringLiteral("0"));
+    QCOMPARE(south->currentIndex(), 1);
+    emit latitude->editingFinished();
+    QCOMPARE(latitude->text() + QString::number(south->currentIndex()), QStringLiteral("0.0000000"));
+    type(longitude, QStringLiteral("0"));
+    west->setCurrentIndex(1);
+    QVERIFY(window.Has_Unsaved_Edits());
+    QCOMPARE(west->currentIndex(), 1);
+    QVERIFY(window.Save_File_To(saved));
+    QCOMPARE(word(0xD4) + QByteArray::number(west->currentIndex()), QByteArray("00 00 00 000"));
 }
 
 QTEST_MAIN(Tst_Aprs_Language)

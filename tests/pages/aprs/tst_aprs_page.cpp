@@ -322,13 +322,38 @@ void Tst_Aprs_Page::longest_path_kept()
 }
 
 // Whatever the block holds, one decode and encode settles it, and bytes the
-// page does not own come through.
+// page does not own come through. Random blocks hold what the fields' rules
+// refuse (positions and altitudes beyond their ranges, callsigns with a 00
+// byte, comments not in UTF-8): typed into and left, such a field shows what
+// a save stores and the next Open shows, its old value where the rule refuses
+// the text (the bytes as read, if it showed the decode's), and a position or
+// altitude is 0 only where 0 was typed.
 void Tst_Aprs_Page::random_blocks_settle()
 {
-    for (quint32 seed = 1; seed <= 40; ++seed) {
+    const char* const edits[] = {"lineEdit_5", "lineEdit_4", "lineEdit_6", "lineEdit_1",
+                                 "lineEdit_3", "lineEdit_24", "lineEdit_23"};
+    const int words[] = {0xCC, 0xD4, 0xDC};
+    const QStringList keys = {"0", "5", "9", ".", "-", ",", "A", "z", "中", "\b", "\b", "\b", "\x7F"};
+    const QRegularExpression zero(QStringLiteral("^0*\\.?0*$"));
+    const auto shown = [](const QWidget& page) {
+        QStringList values;
+        for (const QLineEdit* edit : page.findChildren<QLineEdit*>())
+            values << edit->text();
+        for (const QComboBox* list : page.findChildren<QComboBox*>())
+            values << QString::number(list->currentIndex());
+        return values;
+    };
+    for (quint32 seed = 1; seed <= 80; ++seed) {
         QByteArray block = Seeded_Bytes(Block_Size, seed);
         if (seed % 4 == 0)
             block[0xFF] = char(1 + seed % 8); // a path count the decoder reads
+        const int field = seed % 7;
+        if (seed % 5 == 0)
+            Put(block, 0xCC, "BEDFDC38"); // 95.666549
+        if ((field == 3 || field == 4) && seed % 3)
+            Put(block, field == 3 ? 0x00 : 0x21, "4100FFFFFFFF"); // A and U+0000
+        if (field == 5)
+            Put(block, 0x200, "E4B8AD0041" + QStringLiteral("00").repeated(59)); // 中, U+0000, A
         const QByteArray once = Cycle(*m_page, block);
         for (int offset = 0; offset < Block_Size; ++offset) {
             if (!Owned(offset) && once.at(offset) != block.at(offset))
@@ -337,6 +362,37 @@ void Tst_Aprs_Page::random_blocks_settle()
         const QByteArray twice = Cycle(*m_page, once);
         if (twice != once)
             QFAIL(qPrintable(QStringLiteral("seed %1 does not settle:\n%2\n%3").arg(seed).arg(To_Hex(once), To_Hex(twice))));
+
+        QRandomGenerator random(seed);
+        auto* edit = W<QLineEdit>(edits[field]);
+        const QString before = edit->text();
+        for (int i = 1 + random.bounded(seed % 2 ? 3 : 12); i > 0; --i) {
+            if (random.bounded(3) == 0) // or on from where the last key left it (at first the end)
+                edit->setCursorPosition(random.bounded(int(edit->text().size()) + 1));
+            const QString key = keys.at(random.bounded(keys.size()));
+            if (key == "\b")
+                QTest::keyClick(edit, Qt::Key_Backspace);
+            else if (QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, key); key.at(0).isPrint())
+                QApplication::sendEvent(edit, &press);
+            else
+                edit->insert(QString(QChar(0)) + key); // pasted
+        }
+        const QString typed = edit->text();
+        emit edit->editingFinished();
+        const QStringList left = shown(*m_page);
+        auto image = Image_Of(once);
+        m_page->Get_Windows_Data_To_SP_Write(image.get());
+        const QByteArray saved = Block_Of(*image);
+        APRS_FORM opened;
+        opened.Set_Windows_Data_From_SP_Read(image.get());
+        const QString report = QStringLiteral("seed %1: %2 -> %3 -> %4").arg(seed).arg(before, typed, edit->text());
+        QVERIFY2(shown(opened) == left && shown(*m_page) == left, qPrintable(report));
+        const bool typedZero = zero.match(typed).hasMatch();
+        if (field < 3) {
+            QVERIFY2(edit->text().toDouble() != 0 || typedZero || before.toDouble() == 0, qPrintable(report));
+            if (edit->text() == before)
+                QVERIFY2(saved.mid(words[field], 4) == once.mid(words[field], 4) || typedZero, qPrintable(report));
+        }
     }
 }
 
