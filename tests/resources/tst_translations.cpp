@@ -3,6 +3,8 @@
 // scratch copy of the committed file; the copy must come out unchanged. Then
 // every translation must be finished and hold its source text's %-markers.
 
+#include "support/test_image.h"
+
 #include <QtTest>
 
 #include <QDir>
@@ -79,23 +81,17 @@ void Check_Finished(const Messages& committed, const Messages* sources, QStringL
     }
 }
 
-QByteArray Contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The first line where lupdate's file differs from the committed one.
-QString First_Difference(const QByteArray& committed, const QByteArray& updated)
+QString First_Difference(const QString& committed, const QString& updated)
 {
-    const QList<QByteArray> before = committed.split('\n');
-    const QList<QByteArray> after = updated.split('\n');
+    const QStringList before = committed.split(QLatin1Char('\n'));
+    const QStringList after = updated.split(QLatin1Char('\n'));
     int line = 0;
     while (line < before.size() && line < after.size() && before[line] == after[line])
         ++line;
     return QStringLiteral("line %1: \"%2\" would become \"%3\"")
         .arg(line + 1)
-        .arg(QString::fromUtf8(before.value(line).trimmed()), QString::fromUtf8(after.value(line).trimmed()));
+        .arg(before.value(line).trimmed(), after.value(line).trimmed());
 }
 
 } // namespace
@@ -130,8 +126,8 @@ private slots:
             // context, a tr() it cannot read): such a text would not be translated.
             const QString complaints = QString::fromLocal8Bit(lupdate.readAllStandardError()).trimmed();
             QVERIFY2(lupdate.exitCode() == 0 && complaints.isEmpty(), qPrintable(ts + ": " + complaints));
-            const QByteArray committed = Contents(folder.filePath(ts));
-            const QByteArray updated = Contents(copy);
+            const QString committed = Read_Text_File(folder.filePath(ts));
+            const QString updated = Read_Text_File(copy);
             if (updated != committed)
                 problems << ts + QStringLiteral(" is not what lupdate makes of its sources: ")
                                 + First_Difference(committed, updated);
