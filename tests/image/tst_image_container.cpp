@@ -38,10 +38,7 @@ void Tst_Image_Container::reads_across_lines_in_stored_case()
     QByteArray bytes;
     for (int i = 0; i < 40; ++i)
         bytes.append(char(0xA0 + i));
-    Image_Text_Options lower;
-    lower.Lower_Case = true;
-    lower.Bytes_Per_Line = 16;
-    auto image = Make_Image(0x1000, bytes, lower);
+    auto image = Make_Image(0x1000, bytes, Image_Text_Options{16, true, false});
 
     QCOMPARE(image->Read_String_From_Ram_File(0x1000, 2), QStringLiteral("a0a1"));
     // From the middle of line one through line two into line three.
@@ -54,24 +51,20 @@ void Tst_Image_Container::reads_across_lines_in_stored_case()
 void Tst_Image_Container::read_failures_return_empty()
 {
     auto image = Make_Image(0x1000, QByteArray(32, char(0x11)));
-    QTest::ignoreMessage(QtDebugMsg, "Read_String_From_Ram_File Data not find!");
-    QCOMPARE(image->Read_String_From_Ram_File(0x101F, 2), QString()); // runs past the end
-    QTest::ignoreMessage(QtDebugMsg, "Read_String_From_Ram_File Data not find!");
-    QCOMPARE(image->Read_String_From_Ram_File(0x0FFF, 1), QString()); // below the first line
-    QTest::ignoreMessage(QtDebugMsg, "Read_String_From_Ram_File Data not find!");
-    QCOMPARE(image->Read_String_From_Ram_File(0x2000, 4), QString());
-
     DATA_FILE_READ_WRITE empty(QStringLiteral("/nonexistent/TempFile.Dat"));
-    QTest::ignoreMessage(QtDebugMsg, "Read_String_From_Ram_File Data not find!");
-    QCOMPARE(empty.Read_String_From_Ram_File(0x8000, 1), QString());
+    // Running past the end, below the first line, beyond it all, and in an empty image.
+    const struct { DATA_FILE_READ_WRITE& image; int addr, size; } reads[] = {
+        {*image, 0x101F, 2}, {*image, 0x0FFF, 1}, {*image, 0x2000, 4}, {empty, 0x8000, 1}};
+    for (const auto& read : reads) {
+        QTest::ignoreMessage(QtDebugMsg, "Read_String_From_Ram_File Data not find!");
+        QCOMPARE(read.image.Read_String_From_Ram_File(read.addr, read.size), QString());
+    }
     QCOMPARE(empty.Read_String_From_Ram_File(0x8000, 0), QString());
 }
 
 void Tst_Image_Container::writes_across_lines_and_consume_hex()
 {
-    Image_Text_Options lower;
-    lower.Lower_Case = true;
-    auto image = Make_Image(0x1000, QByteArray(48, char(0xee)), lower);
+    auto image = Make_Image(0x1000, QByteArray(48, char(0xee)), Image_Text_Options{16, true, false});
 
     QString hex = QStringLiteral("0102030405060708090A0B0C0D0E0F10111213");
     QVERIFY(image->Write_String_To_Ram_File(0x100C, hex));
@@ -171,10 +164,7 @@ void Tst_Image_Container::malformed_text_is_refused()
 
 void Tst_Image_Container::crlf_lines_are_kept()
 {
-    Image_Text_Options crlf;
-    crlf.Crlf = true;
-    crlf.Bytes_Per_Line = 4;
-    auto image = Make_Image(0x1000, QByteArray(10, char(0x00)), crlf);
+    auto image = Make_Image(0x1000, QByteArray(10, char(0x00)), Image_Text_Options{4, false, true});
     QString hex = QStringLiteral("1122334455");
     QVERIFY(image->Write_String_To_Ram_File(0x1002, hex));
     QCOMPARE(image->Image_Text(),
@@ -194,10 +184,7 @@ void Tst_Image_Container::loading_a_broken_file_keeps_image_and_file()
     QVERIFY(image.Read_All_File_Data_To_Ram());
     QCOMPARE(image.Image_Text(), good);
 
-    QFile file(working);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("000010000008ZZ\n");
-    file.close();
+    QVERIFY(Write_Text_File(working, QStringLiteral("000010000008ZZ\n")));
     QVERIFY(!image.Read_All_File_Data_To_Ram());
     QVERIFY(image.Last_Error().contains(QStringLiteral("第 1 行")));
     QCOMPARE(image.Image_Text(), good);
@@ -211,8 +198,7 @@ void Tst_Image_Container::save_is_atomic_and_reports_failure()
     const QString path = dir.filePath(QStringLiteral("out.PF"));
     auto image = Make_Image(0x1000, Seeded_Bytes(64, 9), Image_Text_Options{16, true, false});
     QVERIFY(image->Write_All_Ram_Data_to_File(path));
-    QString text;
-    QString error;
+    QString text, error;
     QVERIFY(DATA_FILE_READ_WRITE::Read_Image_File(path, &text, &error));
     QCOMPARE(text, image->Image_Text());
 
@@ -240,7 +226,9 @@ void Tst_Image_Container::files_over_the_limit_or_not_regular_are_refused()
     }
     QCOMPARE(bytes.size(), Image_Text_Max_Chars);
     QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("limit.PF")));
+    const auto at = [&dir](const char* name) { return dir.filePath(QLatin1String(name)); };
+    const auto native = [&at](const char* name) { return QFile::encodeName(at(name)); };
+    QFile file(at("limit.PF"));
     QString text, error;
     for (bool accepted : {true, false}) {
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
@@ -251,23 +239,22 @@ void Tst_Image_Container::files_over_the_limit_or_not_regular_are_refused()
     QVERIFY2(error.contains(QStringLiteral("16 MiB")), qPrintable(error));
 
     // A folder, a device and a FIFO are refused at once, before any read.
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.PF")) && QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("zero.PF"))));
-    QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo.PF"))).constData(), 0600), 0);
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.PF")) && QFile::link(QStringLiteral("/dev/zero"), at("zero.PF")));
+    QCOMPARE(::mkfifo(native("fifo.PF").constData(), 0600), 0);
     for (const char* name : {"folder.PF", "zero.PF", "fifo.PF"}) {
         QElapsedTimer timer;
         timer.start();
-        QVERIFY(!DATA_FILE_READ_WRITE::Read_Image_File(dir.filePath(QLatin1String(name)), &text, &error));
+        QVERIFY(!DATA_FILE_READ_WRITE::Read_Image_File(at(name), &text, &error));
         QVERIFY2(timer.elapsed() < 1000 && error.contains(name[1] == 'o' ? "文件夹" : "不是普通文件"), qPrintable(error));
     }
 
     // A FIFO swapped in while the file is opened is refused, never waited on:
     // a thread swaps it with a regular file for 2 s of opens. Should an open
     // wait all the same, a writer lets it go after 20 s and the time fails.
-    const QString swapped = dir.filePath(QStringLiteral("swapped.PF")), good = Make_Image_Text(0x1000, QByteArray(8, 'Z'));
-    QVERIFY(Write_Text_File(dir.filePath(QStringLiteral("regular")), good) && Write_Text_File(swapped, good));
+    const QString swapped = at("swapped.PF"), good = Make_Image_Text(0x1000, QByteArray(8, 'Z'));
+    QVERIFY(Write_Text_File(at("regular"), good) && Write_Text_File(swapped, good));
     std::atomic<bool> done{false};
     std::thread swapper([&] {
-        const auto native = [&](const char* name) { return QFile::encodeName(dir.filePath(QLatin1String(name))); };
         const QByteArray names[] = {native("fifo.PF"), native("regular"), native("next"), native("swapped.PF")};
         QElapsedTimer clock;
         clock.start();
@@ -294,18 +281,17 @@ void Tst_Image_Container::files_over_the_limit_or_not_regular_are_refused()
     // nodes in this folder: a save that went wrong must not reach /dev); a link
     // to a regular file is saved through and stays a link.
     auto image = Make_Image(0x1000, QByteArray(4, char(0x5A)));
-    const QString link = dir.filePath(QStringLiteral("link.PF"));
+    const QString link = at("link.PF");
     QVERIFY(QFile::link(file.fileName(), link) && image->Write_All_Ram_Data_to_File(link));
     QVERIFY(QFileInfo(link).isSymLink() && Read_Text_File(file.fileName()) == image->Image_Text());
-    QVERIFY(QFile::link(dir.filePath(QStringLiteral("fifo.PF")), dir.filePath(QStringLiteral("fifo link.PF"))));
-    QCOMPARE(::symlink("loop.PF", QFile::encodeName(dir.filePath(QStringLiteral("loop.PF"))).constData()), 0);
-    const bool device = ::mknod(QFile::encodeName(dir.filePath(QStringLiteral("null.PF"))).constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+    QVERIFY(QFile::link(at("fifo.PF"), at("fifo link.PF")));
+    QCOMPARE(::symlink("loop.PF", native("loop.PF").constData()), 0);
+    const bool device = ::mknod(native("null.PF").constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
     for (const char* name : {"folder.PF", "fifo.PF", "fifo link.PF", "loop.PF", "null.PF"}) {
-        const QByteArray path = QFile::encodeName(dir.filePath(QLatin1String(name)));
         struct stat before = {}, after = {};
-        if (::lstat(path.constData(), &before) != 0)
+        if (::lstat(native(name).constData(), &before) != 0)
             continue; // no device node here
-        QVERIFY(!image->Write_All_Ram_Data_to_File(QFile::decodeName(path)) && ::lstat(path.constData(), &after) == 0);
+        QVERIFY(!image->Write_All_Ram_Data_to_File(at(name)) && ::lstat(native(name).constData(), &after) == 0);
         QVERIFY2(after.st_mode == before.st_mode && after.st_ino == before.st_ino, name);
     }
     if (!device)

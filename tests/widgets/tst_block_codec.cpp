@@ -52,7 +52,7 @@ private slots:
             const int start = 0xF0 + random.bounded(0x70);
             const int end = start + 1 + random.bounded(0x160 - start);
             auto image = Make_Image(start, Seeded_Bytes(end - start, seed), {int(random.bounded(1, 40)), true, false});
-            const QString before = image->Image_Text();
+            QString expected = image->Image_Text(); // as read, before the decode
             const auto read = [&](const Image_Region::Region& r) {
                 return image->Read_String_From_Ram_File(r.Addr, r.Size);
             };
@@ -64,12 +64,10 @@ private slots:
             QCOMPARE(tablesDecoded, 1);
 
             // What the encode must give, worked out on the text as read.
-            QString expected = before;
-            const auto patch = [&](int addr, const QString& hex) {
-                QString copy = hex;
+            const auto patch = [&](int addr, QString hex) {
                 DATA_FILE_READ_WRITE target(QStringLiteral("/nonexistent/TempFile.Dat"));
                 QVERIFY(target.Load_Image_Text(expected));
-                QVERIFY(target.Write_String_To_Ram_File(addr, copy));
+                QVERIFY(target.Write_String_To_Ram_File(addr, hex));
                 expected = target.Image_Text();
             };
             if (Holds(*image, Upper)) {

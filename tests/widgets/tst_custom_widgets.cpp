@@ -95,15 +95,13 @@ void Tst_Custom_Widgets::double_validator_fixup()
 {
     CustomDoubleValidator validator;
     validator.setRange(2.5, 90, 5);
-    QString low = QStringLiteral("1");
-    validator.fixup(low);
-    QCOMPARE(low, QStringLiteral("2.5"));
-    QString fine = QStringLiteral("3");
-    validator.fixup(fine);
-    QCOMPARE(fine, QStringLiteral("3"));
+    const auto fixed = [&validator](QString text) { validator.fixup(text); return text; };
+    QCOMPARE(fixed(QStringLiteral("1")), QStringLiteral("2.5"));
+    QCOMPARE(fixed(QStringLiteral("3")), QStringLiteral("3"));
     validator.setBottom(-1); // a sign allowed: "-" starts a number
+    QString minus = QStringLiteral("-");
     int pos = 0;
-    QCOMPARE(validator.validate(fine = QStringLiteral("-"), pos), QValidator::Intermediate);
+    QCOMPARE(validator.validate(minus, pos), QValidator::Intermediate);
 }
 
 void Tst_Custom_Widgets::delegate_edits_through_its_pattern()

@@ -47,11 +47,9 @@ private slots:
             box->setCurrentIndex(1);
         }
         spin->setValue(50);
-        slider->setRange(0, 99);
         slider->setValue(50);
         auto* column = new QVBoxLayout(content);
-        const QList<QWidget*> values {combo, spin, slider};
-        for (QWidget* widget : values)
+        for (QWidget* widget : QList<QWidget*> {combo, spin, slider})
             column->addWidget(widget);
         column->addSpacing(1000);
         area->setWidget(content);
@@ -64,14 +62,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         typed->setFocus();
 
-        Wheel_Down(outside);
-        QVERIFY(Value(outside) == 1 && !outside->hasFocus());
-        for (QWidget* widget : values) {
+        for (QWidget* widget : QList<QWidget*> {outside, combo, spin, slider}) {
             area->verticalScrollBar()->setValue(0);
             const int before = Value(widget);
             Wheel_Down(widget);
             QCOMPARE(Value(widget), before);
-            QVERIFY(!widget->hasFocus() && area->verticalScrollBar()->value() > 0);
+            QVERIFY(!widget->hasFocus());
+            QCOMPARE(area->verticalScrollBar()->value() > 0, widget != outside); // the area around, if any, scrolls
             widget->setFocus();
             QVERIFY(widget->hasFocus());
             Wheel_Down(widget);
