@@ -67,9 +67,8 @@ class Tst_MainWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void start_up_loads_the_default_file();
+    void start_up_loads_the_default_file_of_its_language();
     void start_up_without_default_file_is_empty_and_reported();
-    void unknown_language_means_english();
     void page_stack_and_tree();
     void open_and_save_keep_every_byte_in_either_language();
     void malformed_file_changes_nothing();
@@ -86,15 +85,24 @@ private slots:
     void menus_open_with_alt_and_lists_keep_their_value();
 };
 
-void Tst_MainWindow::start_up_loads_the_default_file()
+void Tst_MainWindow::start_up_loads_the_default_file_of_its_language()
 {
-    Test_Workdir dir(true, QStringLiteral("CHINESE"));
-    MainWindow window;
-    QVERIFY(Test_Messages().isEmpty());
-    QCOMPARE(window.Current_Language(), QStringLiteral("CHINESE"));
-    QCOMPARE(window.Image()->Image_Text(), Default_Text());
-    QCOMPARE(Read_Text_File(dir.File(QStringLiteral("TempFile.Dat"))), Default_Text());
-    QCOMPARE(window.windowTitle(), QStringLiteral("KESTREL 写频软件"));
+    // A language the editor does not know means English.
+    for (const QString configured : {"CHINESE", "KLINGON"}) {
+        Test_Workdir dir(true, configured);
+        MainWindow window;
+        const bool chinese = configured == "CHINESE";
+        const QString language = chinese ? configured : QStringLiteral("ENGLISH");
+        const QString text = Read_Text_File(QStringLiteral(KESTREL_RUNTIME_DIR "/Default/Default_%1.PF").arg(chinese ? "CN" : "EN"));
+        QVERIFY(Test_Messages().isEmpty());
+        QCOMPARE(window.Current_Language(), language);
+        QCOMPARE(window.windowTitle(), chinese ? "KESTREL 写频软件" : "KESTREL Programming Software");
+        QCOMPARE(window.Current_File(), MainWindow::Default_File_For(language));
+        QCOMPARE(window.Image()->Image_Text(), text);
+        QCOMPARE(Read_Text_File(dir.File(QStringLiteral("TempFile.Dat"))), text);
+        QSettings config(QStringLiteral("./Config/SYS_CONFIG.ini"), QSettings::IniFormat);
+        QCOMPARE(config.value(QStringLiteral("/SYSTEM_SETTING/LANGUAGE")).toString(), language);
+    }
     // Pinned: an encoder change that alters the default files fails until updated here on purpose.
     for (const QString& text : {Default_Text(), Read_Text_File(QStringLiteral(KESTREL_RUNTIME_DIR "/Default/Default_EN.PF"))})
         QCOMPARE(QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha256).toHex(),
@@ -120,17 +128,6 @@ void Tst_MainWindow::start_up_without_default_file_is_empty_and_reported()
     // Nothing to save from an empty editor.
     QVERIFY(!window.Save_File_To(dir.File(QStringLiteral("Data Files/x.PF"))));
     QVERIFY(!QFile::exists(dir.File(QStringLiteral("Data Files/x.PF"))));
-}
-
-void Tst_MainWindow::unknown_language_means_english()
-{
-    Test_Workdir dir(true, QStringLiteral("KLINGON"));
-    MainWindow window;
-    QCOMPARE(window.Current_Language(), QStringLiteral("ENGLISH"));
-    QCOMPARE(window.windowTitle(), QStringLiteral("KESTREL Programming Software"));
-    QCOMPARE(window.Current_File(), MainWindow::Default_File_For(QStringLiteral("ENGLISH")));
-    QSettings config(QStringLiteral("./Config/SYS_CONFIG.ini"), QSettings::IniFormat);
-    QCOMPARE(config.value(QStringLiteral("/SYSTEM_SETTING/LANGUAGE")).toString(), QStringLiteral("ENGLISH"));
 }
 
 void Tst_MainWindow::page_stack_and_tree()
