@@ -12,17 +12,16 @@
 
 namespace {
 
-// The sizes of a page and of each scrolled content in it, by slot and by
+// The sizes of the pages and of each scrolled content in them, by slot and by
 // scroll area.
 using Sizes = QMap<QString, QSize>;
 
 enum Measure { Sizes_Now, Floors };
 enum Order { First_To_Last, Last_To_First };
 
-// Shows each page in turn (built now if it was not) and gives its sizes now,
-// or its floors: what each must keep at any window size, its size now or its
-// size hint, whichever is smaller. The captions each page clips, laid out, go
-// to `clipped`.
+// Shows each page in turn (built now if it was not) and gives the sizes now, or
+// the floors: what each must keep at any window size, its size now or its size
+// hint, whichever is smaller. Adds the captions each page clips to `clipped`.
 Sizes Shown_Sizes(MainWindow& window, Measure measure, Order order = First_To_Last, QStringList* clipped = nullptr)
 {
     Sizes sizes;
