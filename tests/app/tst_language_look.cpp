@@ -12,24 +12,32 @@
 
 namespace {
 
-// The sizes of a page and of each scrolled content in it, by slot and by
+// The sizes of the pages and of each scrolled content in them, by slot and by
 // scroll area.
 using Sizes = QMap<QString, QSize>;
 
-// Shows the page in `slot` (built now if it was not) and gives its sizes, or
-// what each must keep at any window size: its size now or its size hint,
-// whichever is smaller.
-Sizes Shown_Sizes(MainWindow& window, int slot, bool floors = false)
+enum Measure { Sizes_Now, Floors };
+enum Order { First_To_Last, Last_To_First };
+
+// Shows each page in turn (built now if it was not) and gives the sizes now, or
+// the floors: what each must keep at any window size, its size now or its size
+// hint, whichever is smaller. Adds the captions each page clips to `clipped`.
+Sizes Shown_Sizes(MainWindow& window, Measure measure, Order order = First_To_Last, QStringList* clipped = nullptr)
 {
-    QWidget* page = window.Page_At(MainWindow::Page_Slot(slot));
-    window.findChild<QStackedWidget*>()->setCurrentWidget(page);
-    QCoreApplication::processEvents(); // lays the page out
-    QMap<QString, QWidget*> widgets{{QString::number(slot), page}};
-    for (const QScrollArea* area : page->findChildren<QScrollArea*>())
-        widgets.insert(QString::number(slot) + '/' + area->objectName(), area->widget());
     Sizes sizes;
-    for (auto it = widgets.begin(); it != widgets.end(); ++it)
-        sizes.insert(it.key(), floors ? it.value()->size().boundedTo(it.value()->sizeHint()) : it.value()->size());
+    for (int i = 0; i < MainWindow::Slot_Count; ++i) {
+        const int slot = order == Last_To_First ? MainWindow::Slot_Count - 1 - i : i;
+        QWidget* page = window.Page_At(MainWindow::Page_Slot(slot));
+        window.findChild<QStackedWidget*>()->setCurrentWidget(page);
+        QCoreApplication::processEvents(); // lays the page out
+        QMap<QString, QWidget*> widgets{{QString::number(slot), page}};
+        for (const QScrollArea* area : page->findChildren<QScrollArea*>())
+            widgets.insert(QString::number(slot) + '/' + area->objectName(), area->widget());
+        for (auto it = widgets.begin(); it != widgets.end(); ++it)
+            sizes.insert(it.key(), measure == Floors ? it.value()->size().boundedTo(it.value()->sizeHint()) : it.value()->size());
+        if (clipped)
+            *clipped += Clipped_Captions(page);
+    }
     return sizes;
 }
 
@@ -66,11 +74,7 @@ private slots:
                 const QDialogButtonBox box(QDialogButtonBox::Ok); // its button's text is Qt's
                 QCOMPARE(box.button(QDialogButtonBox::Ok)->text().remove('&'), language == "CHINESE" ? "确定" : "OK");
                 QStringList clipped;
-                Sizes floors;
-                for (int slot = 0; slot < MainWindow::Slot_Count; ++slot) {
-                    floors.insert(Shown_Sizes(window, slot, true));
-                    clipped += Clipped_Captions(window.Page_At(MainWindow::Page_Slot(slot)));
-                }
+                const Sizes floors = Shown_Sizes(window, Floors, First_To_Last, &clipped);
                 QVERIFY2(clipped.isEmpty(), qPrintable(language + ":\n" + clipped.join('\n')));
 
                 // At its smallest the window holds every page's minimum without
@@ -83,22 +87,15 @@ private slots:
                     const QSize needs = window.Page_At(MainWindow::Page_Slot(slot))->minimumSizeHint();
                     QVERIFY2(needs.boundedTo(room->viewport()->size()) == needs, qPrintable(language + QString::number(slot)));
                 }
-                Sizes smallest;
-                for (int slot = 0; slot < MainWindow::Slot_Count; ++slot)
-                    smallest.insert(Shown_Sizes(window, slot));
-                QStringList squeezed = Squeezed(smallest, floors, QStringLiteral("in turn"));
+                QStringList squeezed = Squeezed(Shown_Sizes(window, Sizes_Now), floors, QStringLiteral("in turn"));
                 {
                     MainWindow late; // in the language just chosen
                     late.show();
                     late.resize(1, 1);
                     QVERIFY(QTest::qWaitForWindowExposed(&late));
-                    Sizes lateSmallest, lateFloors;
-                    for (int slot = MainWindow::Slot_Count - 1; slot >= 0; --slot)
-                        lateSmallest.insert(Shown_Sizes(late, slot));
+                    const Sizes lateSmallest = Shown_Sizes(late, Sizes_Now, Last_To_First);
                     late.resize(1280, 800);
-                    for (int slot = 0; slot < MainWindow::Slot_Count; ++slot)
-                        lateFloors.insert(Shown_Sizes(late, slot, true));
-                    squeezed += Squeezed(lateSmallest, lateFloors, QStringLiteral("built late"));
+                    squeezed += Squeezed(lateSmallest, Shown_Sizes(late, Floors), QStringLiteral("built late"));
                 }
                 QVERIFY2(squeezed.isEmpty(), qPrintable(language + ":\n" + squeezed.join('\n')));
                 window.resize(1280, 800);

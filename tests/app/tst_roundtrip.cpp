@@ -17,25 +17,19 @@
 
 namespace {
 
-// One flag per byte of the full image range.
-QVector<bool> Mask_Of(const QVector<Owned_Range>& ranges)
+// One flag per byte of the full image range: owned by one of `pages` or in `more`.
+QVector<bool> Mask_Of(const QVector<Owned_Page>& pages, QVector<Owned_Range> more = {})
 {
+    for (const Owned_Page& page : pages)
+        more += page.Ranges;
     QVector<bool> mask(Image_Region::Image_End - Image_Region::Image_Start, false);
-    for (const Owned_Range& r : ranges) {
+    for (const Owned_Range& r : std::as_const(more)) {
         for (int a = r.Addr; a < r.Addr + r.Len; ++a) {
             if (a >= Image_Region::Image_Start && a < Image_Region::Image_End)
                 mask[a - Image_Region::Image_Start] = true;
         }
     }
     return mask;
-}
-
-QVector<Owned_Range> All_Ranges(const QVector<Owned_Page>& pages)
-{
-    QVector<Owned_Range> ranges;
-    for (const Owned_Page& page : pages)
-        ranges += page.Ranges;
-    return ranges;
 }
 
 // The data digits of each byte, address by address (the line layout is
@@ -118,8 +112,8 @@ void Tst_Roundtrip::foreign_bytes_survive()
     Test_Workdir dir;
     MainWindow window;
 
-    const QVector<bool> owned = Mask_Of(All_Ranges(All_Owned_Pages()) + Shell_Owned_Ranges());
-    const QVector<bool> lossy = Mask_Of(All_Ranges(All_Lossy_Pages()));
+    const QVector<bool> owned = Mask_Of(All_Owned_Pages(), Shell_Owned_Ranges());
+    const QVector<bool> lossy = Mask_Of(All_Lossy_Pages());
 
     const QString in = dir.File(QStringLiteral("Data Files/in.PF"));
     QVERIFY(Write_Text_File(in, image));
