@@ -95,9 +95,19 @@ class Tst_Field_Maps : public QObject
 
 private slots:
     void each_byte_has_one_owner();
+    void pages_data();
+    void rows_have_their_widgets_and_lists_data() { pages_data(); }
     void rows_have_their_widgets_and_lists();
+    void decode_encode_is_a_fixed_point_data() { pages_data(); }
     void decode_encode_is_a_fixed_point();
 };
+
+void Tst_Field_Maps::pages_data()
+{
+    QTest::addColumn<int>("page");
+    for (int p = 0; p < Pages().size(); ++p)
+        QTest::newRow(qPrintable(Pages()[p].Name)) << p;
+}
 
 void Tst_Field_Maps::each_byte_has_one_owner()
 {
@@ -127,86 +137,85 @@ void Tst_Field_Maps::each_byte_has_one_owner()
 
 void Tst_Field_Maps::rows_have_their_widgets_and_lists()
 {
-    for (const Page_Case& test : Pages()) {
-        const std::unique_ptr<QWidget> widget = test.Make();
-        const QVector<Byte_Row>& rows = test.Rows_Of(widget.get());
-        const QVector<Field_Place>& places = test.Layout->Rows;
-        QVERIFY2(rows.size() == places.size(), qPrintable(test.Name));
-        QSet<QWidget*> seen;
-        for (int i = 0; i < rows.size(); ++i) {
-            QWidget* w = rows[i].Widget;
-            const QString name = w->objectName();
-            QVERIFY2(!seen.contains(w), qPrintable(name));
-            seen.insert(w);
-            QCOMPARE(rows[i].Offset, places[i].Span.Offset);
-            QCOMPARE(rows[i].Width, places[i].Span.Width);
-            QVERIFY2(widget->findChild<QWidget*>(name) == w, qPrintable(name));
-            const Field_Kind kind = places[i].Kind;
-            QVERIFY2((kind == Field_Kind::List_Index) == (places[i].List != Field_List::None), qPrintable(name));
-            if (kind == Field_Kind::List_Index || kind == Field_Kind::Switch)
-                QCOMPARE(rows[i].Width, 1);
-            if (kind == Field_Kind::List_Index) {
-                auto* box = qobject_cast<QComboBox*>(w);
-                QVERIFY2(box && box->count() > 0 && box->currentIndex() == 0, qPrintable(name));
-            } else if (kind == Field_Kind::Switch) {
-                QVERIFY2(qobject_cast<QCheckBox*>(w), qPrintable(name));
-            } else if (kind == Field_Kind::Text) {
-                // Every text of a single-byte field fits its slot.
-                auto* edit = qobject_cast<QLineEdit*>(w);
-                QVERIFY2(edit && edit->maxLength() <= rows[i].Width, qPrintable(name));
-            }
+    QFETCH(int, page);
+    const Page_Case& test = Pages()[page];
+    const std::unique_ptr<QWidget> widget = test.Make();
+    const QVector<Byte_Row>& rows = test.Rows_Of(widget.get());
+    const QVector<Field_Place>& places = test.Layout->Rows;
+    QCOMPARE(rows.size(), places.size());
+    QSet<QWidget*> seen;
+    for (int i = 0; i < rows.size(); ++i) {
+        QWidget* w = rows[i].Widget;
+        const QString name = w->objectName();
+        QVERIFY2(!seen.contains(w), qPrintable(name));
+        seen.insert(w);
+        QCOMPARE(rows[i].Offset, places[i].Span.Offset);
+        QCOMPARE(rows[i].Width, places[i].Span.Width);
+        QVERIFY2(widget->findChild<QWidget*>(name) == w, qPrintable(name));
+        const Field_Kind kind = places[i].Kind;
+        QVERIFY2((kind == Field_Kind::List_Index) == (places[i].List != Field_List::None), qPrintable(name));
+        if (kind == Field_Kind::List_Index || kind == Field_Kind::Switch)
+            QCOMPARE(rows[i].Width, 1);
+        if (kind == Field_Kind::List_Index) {
+            auto* box = qobject_cast<QComboBox*>(w);
+            QVERIFY2(box && box->count() > 0 && box->currentIndex() == 0, qPrintable(name));
+        } else if (kind == Field_Kind::Switch) {
+            QVERIFY2(qobject_cast<QCheckBox*>(w), qPrintable(name));
+        } else if (kind == Field_Kind::Text) {
+            // Every text of a single-byte field fits its slot.
+            auto* edit = qobject_cast<QLineEdit*>(w);
+            QVERIFY2(edit && edit->maxLength() <= rows[i].Width, qPrintable(name));
         }
     }
 }
 
 void Tst_Field_Maps::decode_encode_is_a_fixed_point()
 {
-    for (const Page_Case& test : Pages()) {
-        QVector<bool> owned(Image_End - Image_Start, false);
-        for (const Block_Span& span : test.Layout->Owned()) {
-            for (int addr = span.Addr(); addr < span.Addr() + span.Width; ++addr)
-                owned[addr - Image_Start] = true;
+    QFETCH(int, page);
+    const Page_Case& test = Pages()[page];
+    QVector<bool> owned(Image_End - Image_Start, false);
+    for (const Block_Span& span : test.Layout->Owned()) {
+        for (int addr = span.Addr(); addr < span.Addr() + span.Width; ++addr)
+            owned[addr - Image_Start] = true;
+    }
+
+    for (quint32 seed = 1; seed <= 24; ++seed) {
+        QRandomGenerator random(seed);
+        // Every third image ends or starts inside some region of the page.
+        int start = Image_Start;
+        int end = Image_End;
+        if (seed % 3 == 0) {
+            const Region region = test.Layout->Regions().value(random.bounded(int(test.Layout->Regions().size())));
+            (random.bounded(2) ? end : start) = region.Addr + random.bounded(region.Size);
+        }
+        const QByteArray bytes = Seeded_Bytes(end - start, seed);
+        auto image = Make_Image(start, bytes, {int(random.bounded(1, 80)), seed % 2 == 0, false});
+
+        const std::unique_ptr<QWidget> widget = test.Make();
+        test.Decode(widget.get(), image.get());
+        test.Encode(widget.get(), image.get());
+        const QByteArray first = Image_Bytes(*image);
+        const QString firstText = image->Image_Text();
+        QCOMPARE(first.size(), bytes.size());
+        for (int i = 0; i < bytes.size(); ++i) {
+            if (!owned[start + i - Image_Start] && first[i] != bytes[i])
+                QFAIL(qPrintable(QStringLiteral("seed %1: byte %2 not the page's changed")
+                                     .arg(seed)
+                                     .arg(Hex_Addr(start + i))));
+        }
+        for (const Region& region : test.Layout->Regions()) {
+            if (!image->Holds(region.Addr, region.Size)) {
+                const int from = qMax(region.Addr, start) - start;
+                const int to = qMin(region.Addr + region.Size, end) - start;
+                QVERIFY2(from >= to || first.mid(from, to - from) == bytes.mid(from, to - from),
+                         qPrintable(Hex_Addr(region.Addr)));
+            }
         }
 
-        for (quint32 seed = 1; seed <= 24; ++seed) {
-            QRandomGenerator random(seed);
-            // Every third image ends or starts inside some region of the page.
-            int start = Image_Start;
-            int end = Image_End;
-            if (seed % 3 == 0) {
-                const Region region = test.Layout->Regions().value(random.bounded(int(test.Layout->Regions().size())));
-                (random.bounded(2) ? end : start) = region.Addr + random.bounded(region.Size);
-            }
-            const QByteArray bytes = Seeded_Bytes(end - start, seed);
-            auto image = Make_Image(start, bytes, {int(random.bounded(1, 80)), seed % 2 == 0, false});
-
-            const std::unique_ptr<QWidget> widget = test.Make();
-            test.Decode(widget.get(), image.get());
-            test.Encode(widget.get(), image.get());
-            const QByteArray first = Image_Bytes(*image);
-            const QString firstText = image->Image_Text();
-            QCOMPARE(first.size(), bytes.size());
-            for (int i = 0; i < bytes.size(); ++i) {
-                if (!owned[start + i - Image_Start] && first[i] != bytes[i])
-                    QFAIL(qPrintable(QStringLiteral("%1 seed %2: byte %3 not the page's changed")
-                                         .arg(test.Name).arg(seed)
-                                         .arg(Hex_Addr(start + i))));
-            }
-            for (const Region& region : test.Layout->Regions()) {
-                if (!image->Holds(region.Addr, region.Size)) {
-                    const int from = qMax(region.Addr, start) - start;
-                    const int to = qMin(region.Addr + region.Size, end) - start;
-                    QVERIFY2(from >= to || first.mid(from, to - from) == bytes.mid(from, to - from),
-                             qPrintable(test.Name + QLatin1Char(' ') + Hex_Addr(region.Addr)));
-                }
-            }
-
-            const std::unique_ptr<QWidget> again = test.Make();
-            test.Decode(again.get(), image.get());
-            test.Encode(again.get(), image.get());
-            QVERIFY2(image->Image_Text() == firstText,
-                     qPrintable(QStringLiteral("%1 seed %2").arg(test.Name).arg(seed)));
-        }
+        const std::unique_ptr<QWidget> again = test.Make();
+        test.Decode(again.get(), image.get());
+        test.Encode(again.get(), image.get());
+        QVERIFY2(image->Image_Text() == firstText, qPrintable(QStringLiteral("seed %1").arg(seed)));
     }
 }
 

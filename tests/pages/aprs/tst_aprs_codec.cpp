@@ -423,23 +423,18 @@ void Tst_Aprs_Codec::symbol_names()
     const QStringList alternate = Aprs_Lists::Symbol_Names(true);
     QCOMPARE(primary.size(), 94);
     QCOMPARE(alternate.size(), 94);
-    QCOMPARE(primary.first(), QStringLiteral("BB:0 Police Stn"));
-    QCOMPARE(primary.last(), QStringLiteral("J4:93 TNC Stream Sw"));
-    QCOMPARE(alternate.first(), QStringLiteral("OB:0 Emergency"));
-    QCOMPARE(alternate.last(), QStringLiteral("Q4:93 TNC Stream SW"));
-    // One entry from each row of the code table.
-    QCOMPARE(primary.at(14), QStringLiteral("BP:14 Red Dot"));
-    QCOMPARE(primary.at(15), QStringLiteral("P0:15 Circle (0)"));
-    QCOMPARE(primary.at(25), QStringLiteral("MR:25 Fire"));
-    QCOMPARE(primary.at(32), QStringLiteral("PA:32 Aid Stn"));
-    QCOMPARE(primary.at(58), QStringLiteral("HS:58 Jogger"));
-    QCOMPARE(primary.at(64), QStringLiteral("LA:64 Ambulance"));
-    QCOMPARE(primary.at(90), QStringLiteral("J1:90 No Symbol"));
-    QCOMPARE(alternate.at(24), QStringLiteral("A9:24 Petrol Stn"));
-    QCOMPARE(alternate.at(31), QStringLiteral("NX:31 Hurricane"));
-    QCOMPARE(alternate.at(57), QStringLiteral("AZ:57 No Symbol"));
-    QCOMPARE(alternate.at(63), QStringLiteral("DX:63 Rain"));
-    QCOMPARE(alternate.at(89), QStringLiteral("SZ:89 No. Shelter"));
+    // The ends, and one entry from each row of the code table.
+    const std::pair<int, const char*> primaryNames[] = {
+        {0, "BB:0 Police Stn"}, {93, "J4:93 TNC Stream Sw"}, {14, "BP:14 Red Dot"}, {15, "P0:15 Circle (0)"},
+        {25, "MR:25 Fire"},     {32, "PA:32 Aid Stn"},       {58, "HS:58 Jogger"},  {64, "LA:64 Ambulance"},
+        {90, "J1:90 No Symbol"}};
+    const std::pair<int, const char*> alternateNames[] = {
+        {0, "OB:0 Emergency"}, {93, "Q4:93 TNC Stream SW"}, {24, "A9:24 Petrol Stn"}, {31, "NX:31 Hurricane"},
+        {57, "AZ:57 No Symbol"}, {63, "DX:63 Rain"},        {89, "SZ:89 No. Shelter"}};
+    for (const auto& [at, name] : primaryNames)
+        QCOMPARE(primary.at(at), QString::fromLatin1(name));
+    for (const auto& [at, name] : alternateNames)
+        QCOMPARE(alternate.at(at), QString::fromLatin1(name));
 
     const QStringList symbols = Aprs_Lists::Symbol_List(primary);
     QCOMPARE(symbols.size(), 94);

@@ -82,6 +82,7 @@ private:
     QComboBox* Combo(const char* name) const { return m_page->findChild<QComboBox*>(QLatin1String(name)); }
     QString Text(QTableWidget* table, int row, int column) const { return table->item(row, column)->text(); }
     void Decode_Block(const QByteArray& block);
+    bool Show_Decoded(const QByteArray& block); // and waits for the page to show
     QByteArray Encode_Block();
     void Double_Click(QTableWidget* table, int row, int column);
 
@@ -107,6 +108,13 @@ void Tst_Two_Tone_Page::Decode_Block(const QByteArray& block)
     m_page->Set_Windows_Data_From_SP_Read(m_image.get());
 }
 
+bool Tst_Two_Tone_Page::Show_Decoded(const QByteArray& block)
+{
+    Decode_Block(block);
+    m_page->show();
+    return QTest::qWaitForWindowExposed(m_page.get());
+}
+
 QByteArray Tst_Two_Tone_Page::Encode_Block()
 {
     m_page->Get_Windows_Data_To_SP_Write(m_image.get());
@@ -123,12 +131,11 @@ void Tst_Two_Tone_Page::Double_Click(QTableWidget* table, int row, int column)
 void Tst_Two_Tone_Page::settingsBytes()
 {
     Decode_Block(Block_With({{0, From_Hex("01 0C 05 06 07 08")}}));
-    QCOMPARE(Combo("comboBox_6")->currentText(), QStringLiteral("打开")); // byte 0: side tone
-    QCOMPARE(Combo("comboBox_5")->currentText(), QStringLiteral("14S"));  // byte 1: reset time
-    QCOMPARE(Combo("comboBox_1")->currentText(), QStringLiteral("1.0S"));
-    QCOMPARE(Combo("comboBox_2")->currentText(), QStringLiteral("1.1S"));
-    QCOMPARE(Combo("comboBox_3")->currentText(), QStringLiteral("1.2S"));
-    QCOMPARE(Combo("comboBox_4")->currentText(), QStringLiteral("0.8S"));
+    // Bytes 0 to 5: side tone, reset time, then the four times.
+    const char* const shown[][2] = {{"comboBox_6", "打开"}, {"comboBox_5", "14S"},  {"comboBox_1", "1.0S"},
+                                    {"comboBox_2", "1.1S"}, {"comboBox_3", "1.2S"}, {"comboBox_4", "0.8S"}};
+    for (const auto& [name, text] : shown)
+        QCOMPARE(Combo(name)->currentText(), QString::fromUtf8(text));
     QCOMPARE(Combo("comboBox_1")->count(), 96);
     QCOMPARE(Combo("comboBox_1")->itemText(95), QStringLiteral("10.0S"));
     QCOMPARE(Combo("comboBox_4")->count(), 21);
@@ -337,9 +344,7 @@ void Tst_Two_Tone_Page::cellEditorPatterns()
 
 void Tst_Two_Tone_Page::responseColumnHasNoTextEditor()
 {
-    Decode_Block(Block_With({{0x100, From_Hex("10 27 00 00 01 41 00 00 00 00 00 00 00 00")}}));
-    m_page->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+    QVERIFY(Show_Decoded(Block_With({{0x100, From_Hex("10 27 00 00 01 41 00 00 00 00 00 00 00 00")}})));
     QTableWidget* table = Decode();
     QTest::keyClick(table, Qt::Key_X); // no entry starts with it
     Check_List_Cell_Keys(table, 0, 2, QStringLiteral("提"), Response_Tone);
@@ -351,9 +356,7 @@ void Tst_Two_Tone_Page::responseColumnHasNoTextEditor()
 
 void Tst_Two_Tone_Page::doubleClickSendsEmptyRowToToneOne()
 {
-    Decode_Block(Block_With({{0x100 + 14, From_Hex("10 27 00 00 01 41 00 00 00 00 00 00 00 00")}}));
-    m_page->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+    QVERIFY(Show_Decoded(Block_With({{0x100 + 14, From_Hex("10 27 00 00 01 41 00 00 00 00 00 00 00 00")}})));
     QTableWidget* table = Encode();
     auto editorAt = [](QTableWidget* t, int row, int column) {
         return qobject_cast<QLineEdit*>(t->indexWidget(t->model()->index(row, column)));
@@ -391,9 +394,7 @@ void Tst_Two_Tone_Page::doubleClickSendsEmptyRowToToneOne()
 
 void Tst_Two_Tone_Page::responseComboOpenChooseLeave()
 {
-    Decode_Block(Block_With({{0x100 + 14, From_Hex("10 27 00 00 01 41 00 00 00 00 00 00 00 00")}}));
-    m_page->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+    QVERIFY(Show_Decoded(Block_With({{0x100 + 14, From_Hex("10 27 00 00 01 41 00 00 00 00 00 00 00 00")}})));
     QTableWidget* table = Decode();
 
     Double_Click(table, 1, 2);
@@ -422,9 +423,7 @@ void Tst_Two_Tone_Page::responseComboOpenChooseLeave()
 
 void Tst_Two_Tone_Page::unknownResponseIsStoredAsNone()
 {
-    Decode_Block(Block_With({{0x100 + 14, From_Hex("10 27 00 00 02 41 00 00 00 00 00 00 00 00")}}));
-    m_page->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+    QVERIFY(Show_Decoded(Block_With({{0x100 + 14, From_Hex("10 27 00 00 02 41 00 00 00 00 00 00 00 00")}})));
     QTableWidget* table = Decode();
     table->item(1, 2)->setText(QStringLiteral("Alert Tone")); // a text of another language
     QCOMPARE(Encode_Block().at(0x100 + 14 + 4), char(0));
@@ -442,9 +441,7 @@ void Tst_Two_Tone_Page::unknownResponseIsStoredAsNone()
 void Tst_Two_Tone_Page::responseBeyondListKeptUntilChosen()
 {
     const QByteArray entry = From_Hex("10 27 00 00 09 41 00 00 00 00 00 00 00 00");
-    Decode_Block(Block_With({{0x100 + 14, entry}, {0x100 + 28, entry}}));
-    m_page->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+    QVERIFY(Show_Decoded(Block_With({{0x100 + 14, entry}, {0x100 + 28, entry}})));
     QTableWidget* table = Decode();
     QCOMPARE(Text(table, 1, 2), QString());
     Double_Click(table, 1, 2);
@@ -465,9 +462,7 @@ void Tst_Two_Tone_Page::responseBeyondListKeptUntilChosen()
 void Tst_Two_Tone_Page::retranslateAndDecodeDismissOpenCombo()
 {
     const QByteArray block = Block_With({{0x100 + 14, From_Hex("10 27 00 00 01 41 00 00 00 00 00 00 00 00")}});
-    Decode_Block(block);
-    m_page->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+    QVERIFY(Show_Decoded(block));
     QTableWidget* table = Decode();
 
     Double_Click(table, 1, 2);
